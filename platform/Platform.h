@@ -1,0 +1,36 @@
+// The platform services the engine uses, installed by the program before the engine is built.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/Notice.h"
+#include "platform/ResourceStore.h"
+#include "platform/SettingsStore.h"
+#include "platform/SoundPlayer.h"
+#include "platform/Timers.h"
+
+namespace vokadlo {
+
+// Non-owning references; the program keeps the services alive while the engine exists.
+// A missing service is replaced by a null one (silent player, timers that never fire,
+// no resources, a store without values, notices dropped).
+struct TPlatform {
+    ISoundPlayer* Player = nullptr;
+    ITimerFactory* Timers = nullptr;
+    INotice* Notice = nullptr;
+    const IResourceStore* Resources = nullptr;
+    std::function<std::unique_ptr<ISettingsStore>()> CreateSettingsStore;
+};
+
+// Installs the services that engines built from now on use.
+void SetPlatform(const TPlatform& platform);
+
+// The installed services, with null services in place of missing ones.
+ISoundPlayer& PlatformPlayer();
+ITimerFactory& PlatformTimers();
+INotice& PlatformNotice();
+const IResourceStore& PlatformResources();
+std::unique_ptr<ISettingsStore> CreatePlatformSettingsStore();
+
+}  // namespace vokadlo

@@ -1,0 +1,23 @@
+// Working storage of the wave assembly, owned by the engine object and reused from unit to unit
+// and chunk to chunk; it only grows, so steady-state rendering allocates nothing.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/MemoryStream.h"
+
+namespace vokadlo {
+
+struct TRenderBuffers {
+    TMemoryStream Recording;                  // the current unit's recording as loaded
+    TMemoryStream WorkBuffer;                 // the current recording's samples
+    std::vector<TMemoryStream> PeriodBuffers; // one per period of the current recording
+    std::vector<std::int32_t> PeriodBytes;    // byte length of each period; 0 = dropped
+    std::vector<std::int32_t> PeriodStarts;   // first sample of each period, 1-based
+    std::vector<std::int32_t> PeriodEnds;     // sample just after each period, 1-based
+    TMemoryStream ScratchBuffer;              // pitch-shifted copy of a period (linear mode)
+    TMemoryStream EchoDry;                    // the chunk's samples while the echo is mixed
+};
+
+}  // namespace vokadlo

@@ -1,0 +1,18 @@
+// The header template and the silent image every WAV image of the engine is built from.
+#pragma once
+
+#include "engine/MemoryStream.h"
+#include "platform/ResourceStore.h"
+
+namespace vokadlo {
+
+inline constexpr std::size_t kHeaderTemplateSize = 46;
+inline constexpr std::size_t kSilenceImageSize = 48;
+
+// Builds `headerTemplate` (the first 46 bytes of recording A) and `silenceImage` (those bytes,
+// data size 2, then two zero bytes) from the resource store, once: does nothing when the
+// template exists. Throws std::runtime_error when recording A is missing or too short.
+void LoadHeaderTemplate(const IResourceStore& resources, TMemoryStream& headerTemplate,
+                        TMemoryStream& silenceImage);
+
+}  // namespace vokadlo

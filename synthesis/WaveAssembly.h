@@ -1,0 +1,19 @@
+// Wave assembly: one prepared chunk into a complete WAV image.
+#pragma once
+
+#include "engine/ChunkRecord.h"
+#include "engine/MemoryStream.h"
+#include "platform/ResourceStore.h"
+#include "synthesis/Echo.h"
+#include "synthesis/RenderBuffers.h"
+
+namespace vokadlo {
+
+// Replaces `image` with the chunk's WAV image: the 46-byte header template, every unit's
+// silence and sound in order, the data size at offset 40, then the echo. Moves
+// `word.Intonation` in place in linear mode. Reads the engine-wide settings at every unit.
+// Throws std::runtime_error when there is no header template.
+void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& headerTemplate,
+                 TRenderBuffers& buffers, TEchoState& echo, const IResourceStore& resources);
+
+}  // namespace vokadlo
