@@ -12,6 +12,13 @@ import numpy as np
 
 from inventory import SAMPLE_RATE, SCAN_SKIP_BACK_SAMPLES
 
+# Cost of a period one sample longer or shorter than the fixed pitch's,
+# in per cent of the unit's peak at the boundary.
+JITTER_WEIGHT = 0.5
+# Largest value a period may start or end with, in per cent of its peak,
+# before its edge is faded.
+SEAM_LIMIT = 0.03
+
 
 @dataclass
 class Cut:
@@ -43,14 +50,53 @@ def _best_point(x, lo, hi):
 def _pulse_boundaries(x, marks, period):
     """One boundary per pitch mark: a zero crossing just before the pulse.
 
-    The crossing is looked for in the half period before each mark; a first
-    pass finds where the crossings usually are, a second keeps every boundary
-    near that common phase so that the periods stay even.
+    A first pass finds where, in the half period before each mark, the
+    crossings usually are.  Then a shortest path over candidate points near
+    that phase picks one boundary per mark, trading how much a cut there
+    would click against how far the period strays from the fixed pitch.
     """
     first = [_best_point(x, m - 0.5 * period, m - 0.02 * period) - m for m in marks]
     phase = float(np.median(first))
-    reach = 0.08 * period
-    return [_best_point(x, m + phase - reach, m + phase + reach) for m in marks]
+    reach = max(2, int(round(0.12 * period)))
+    lo = int(min(marks)) - period
+    scale = 0.01 * max(1.0, np.abs(x[max(0, int(lo)):int(max(marks) + period)]).max())
+    layers = []
+    for m in marks:
+        centre = int(round(m + phase))
+        cands = [b for b in range(centre - reach, centre + reach + 1) if 1 <= b < len(x)]
+        layers.append((cands, [_join_cost(x, b) / scale for b in cands]))
+    # Viterbi over the layers: cost[i] of the best path ending at candidate i.
+    cost = list(layers[0][1])
+    back = []
+    for (prev, _), (cands, own) in zip(layers[:-1], layers[1:]):
+        row_cost, row_back = [], []
+        for b, c in zip(cands, own):
+            best = min(range(len(prev)),
+                       key=lambda i: (cost[i] + JITTER_WEIGHT * (b - prev[i] - period) ** 2, i))
+            row_cost.append(cost[best] + JITTER_WEIGHT * (b - prev[best] - period) ** 2 + c)
+            row_back.append(best)
+        cost, back = row_cost, back + [row_back]
+    i = min(range(len(cost)), key=lambda j: (cost[j], j))
+    path = [i]
+    for row in reversed(back):
+        i = row[i]
+        path.append(i)
+    path.reverse()
+    return [layers[k][0][i] for k, i in enumerate(path)]
+
+
+def taper_seams(periods, limit, length=6):
+    """Where a period still ends or starts above `limit`, fades its last or
+    first few samples towards zero, so that no join the engine makes can
+    step by much more than twice the limit."""
+    ramp = (np.arange(1, length + 1) / (length + 1))
+    for k, p in enumerate(periods):
+        if k > 0 and abs(p[0]) > limit:
+            n = min(length, len(p) // 3)
+            p[:n] *= ramp[:n]
+        if k < len(periods) - 1 and abs(p[-1]) > limit:
+            n = min(length, len(p) // 3)
+            p[len(p) - n:] *= ramp[:n][::-1]
 
 
 def _take(count, available):
@@ -105,6 +151,7 @@ def cut_voiced(unit, carrier):
     chosen[0] = (s1, chosen[0][1])
     chosen[-1] = (chosen[-1][0], e1)
     periods = [x[s:e].copy() for s, e in chosen]
+    taper_seams(periods, SEAM_LIMIT * max(np.abs(p).max() for p in periods))
     return Cut(x[s1 - 1], periods, x[e1:e1 + SCAN_SKIP_BACK_SAMPLES].copy()), picks
 
 

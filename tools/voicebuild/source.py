@@ -25,7 +25,7 @@ class Carrier:
 def phone_duration_ms(unit):
     """Length asked of every carrier phone: the unit plus a margin to cut from."""
     if unit.kind == "voiced":
-        margin = 80.0 if len(unit.carrier) == 3 else 4000.0 / unit.f0
+        margin = 80.0 if unit.name in "AEIOU" else 4000.0 / unit.f0
         return round(unit.ms + margin)
     if unit.kind in ("noise", "whole"):
         return round(unit.ms + 30)
