@@ -110,7 +110,7 @@ def check(unit, image):
         limit = 0.10 * np.abs(x).max()
     else:
         inner = np.concatenate([np.abs(np.diff(x[s:e])) for s, e in spans])
-        limit = np.percentile(inner, 99)
+        limit = np.percentile(inner, 99, method="inverted_cdf")
     if worst > limit:
         problems.append("join step %d above %d" % (worst, limit))
     if problems:
