@@ -25,7 +25,10 @@ class Carrier:
 def phone_duration_ms(unit):
     """Length asked of every carrier phone: the unit plus a margin to cut from."""
     if unit.kind == "voiced":
-        margin = 80.0 if unit.name in "AEIOU" else 4000.0 / unit.f0
+        # Vowels drop 40 ms of transition at each side; consonants about
+        # two periods.
+        vowel = unit.carrier[unit.target[0]] in ("a", "e", "i", "o", "u")
+        margin = 80.0 if vowel else 4000.0 / unit.f0
         return round(unit.ms + margin)
     if unit.kind in ("noise", "whole"):
         return round(unit.ms + 30)

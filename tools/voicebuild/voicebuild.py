@@ -154,13 +154,19 @@ def build(out_folder, work):
 
 def print_table(k, rows):
     print("level factor K = %.4f (stored level = K / gain x source level)" % k)
-    print("%-3s %-6s %-14s %7s %6s %6s %5s %6s %6s" % (
-        "unit", "kind", "carrier", "F0 Hz", "samples", "marks", "peak", "join", "limit"))
+    print("join: largest step at a period join; limit: what the unit allows")
+    print("%-4s %-6s %-18s %6s %6s %7s %5s %6s %5s %5s" % (
+        "unit", "kind", "carrier [cut]", "F0 Hz", "dur ms", "samples", "marks", "peak",
+        "join", "limit"))
+    loudest = 0.0
     for unit, n, marks, peak, rms, worst, limit, _ in rows:
         cut = " ".join(unit.carrier[unit.target[0]:unit.target[1] + 1])
         carrier = "%s [%s]" % (" ".join(unit.carrier), cut)
-        print("%-4s %-6s %-16s %6.1f %6d %5d %6d %6d %6d" % (
-            unit.name, unit.kind, carrier, unit.f0, n, marks, peak, worst, limit))
+        print("%-4s %-6s %-18s %6.1f %6d %7d %5d %6d %5d %5d" % (
+            unit.name, unit.kind, carrier, unit.f0, source.phone_duration_ms(unit), n, marks,
+            peak, worst, limit))
+        loudest = max(loudest, peak * unit.gain_max * ENGINE_FACTOR_MAX)
+    print("loudest default output (largest gain, first unit, before echo): %d" % loudest)
 
 
 def main(argv):
