@@ -30,7 +30,9 @@ void ApplySpeed(TSayText& engine, const std::string& text) {
     engine.SpeedPercent = ClampToInt32(Round(Settings.SpeedFactor * 100));
 }
 
-void ApplyPitch(TSayText&, const std::string& text) { Settings.PitchShift = ParseInt(text); }
+void ApplyPitch(TSayText&, const std::string& text) {
+    Settings.PitchShift = ParseInt(text);
+}
 
 void ApplyEchoTracks(TSayText&, const std::string& text) {
     // Storage holds ten taps; more from the store are used as ten.
@@ -41,21 +43,23 @@ void ApplyEchoDelay(TSayText&, const std::string& text) {
     Settings.EchoDelay = ClampToInt32(std::int64_t{ParseInt(text)} * 100);
 }
 
-void ApplyEchoVolume(TSayText&, const std::string& text) { Settings.EchoVolume = ParseInt(text); }
+void ApplyEchoVolume(TSayText&, const std::string& text) {
+    Settings.EchoVolume = ParseInt(text);
+}
 
-void ApplyIntonation(TSayText&, const std::string& text) { Settings.IntonationOn = text == "True"; }
+void ApplyIntonation(TSayText&, const std::string& text) {
+    Settings.IntonationOn = text == "True";
+}
 
-void ApplyLinear(TSayText&, const std::string& text) { Settings.IntonationLinear = text == "True"; }
+void ApplyLinear(TSayText&, const std::string& text) {
+    Settings.IntonationLinear = text == "True";
+}
 
 constexpr TStoredSetting kStoredSettings[] = {
-    {"Volume_Position", ApplyVolume},
-    {"Speed_Position", ApplySpeed},
-    {"Pith_Position", ApplyPitch},
-    {"Echo_tracsk_Position", ApplyEchoTracks},
-    {"Echo_delay_Position", ApplyEchoDelay},
-    {"Echo_Volume_Position", ApplyEchoVolume},
-    {"Intonace_Checked", ApplyIntonation},
-    {"Intonace_endhacent_Checked", ApplyLinear},
+    {"Volume_Position", ApplyVolume},        {"Speed_Position", ApplySpeed},
+    {"Pith_Position", ApplyPitch},           {"Echo_tracsk_Position", ApplyEchoTracks},
+    {"Echo_delay_Position", ApplyEchoDelay}, {"Echo_Volume_Position", ApplyEchoVolume},
+    {"Intonace_Checked", ApplyIntonation},   {"Intonace_endhacent_Checked", ApplyLinear},
 };
 
 constexpr const char* kChangeFlag = "Values_Changed";

@@ -32,8 +32,16 @@ struct TCasePair {
     std::uint8_t lower;
 };
 constexpr std::array<TCasePair, 10> kHighCapitals = {{
-    {0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D}, {0x8E, 0x9E}, {0x8F, 0x9F},
-    {0xA3, 0xB3}, {0xA5, 0xB9}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xBC, 0xBE},
+    {0x8A, 0x9A},
+    {0x8C, 0x9C},
+    {0x8D, 0x9D},
+    {0x8E, 0x9E},
+    {0x8F, 0x9F},
+    {0xA3, 0xB3},
+    {0xA5, 0xB9},
+    {0xAA, 0xBA},
+    {0xAF, 0xBF},
+    {0xBC, 0xBE},
 }};
 
 constexpr std::array<std::uint8_t, 256> MakeLowerTable() {
@@ -57,7 +65,9 @@ constexpr std::array<std::uint8_t, 256> MakeLowerTable() {
 
 constexpr std::array<std::uint8_t, 256> kLower = MakeLowerTable();
 
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) < 33; }
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) < 33;
+}
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -126,7 +136,9 @@ char EncodeCp1250(char32_t cp) {
 
 }  // namespace
 
-char LowerChar(char c) { return static_cast<char>(kLower[static_cast<unsigned char>(c)]); }
+char LowerChar(char c) {
+    return static_cast<char>(kLower[static_cast<unsigned char>(c)]);
+}
 
 std::string LowerCase(std::string_view text) {
     std::string out(text);

@@ -29,7 +29,9 @@ std::filesystem::path FromEnvironment() {
 
 }  // namespace
 
-void SetConfigDirOverride(const std::filesystem::path& dir) { Override() = dir; }
+void SetConfigDirOverride(const std::filesystem::path& dir) {
+    Override() = dir;
+}
 
 std::filesystem::path ConfigDir() {
     std::filesystem::path dir = Override().empty() ? FromEnvironment() : Override();

@@ -6,7 +6,7 @@
 namespace vokadlo {
 
 class INotice {
-public:
+  public:
     virtual ~INotice() = default;
     // Shows a message; `text` is code page 1250. Returns when the user has seen it.
     virtual void Show(const std::string& text) = 0;

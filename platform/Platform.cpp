@@ -4,42 +4,42 @@ namespace vokadlo {
 namespace {
 
 class TNullPlayer final : public ISoundPlayer {
-public:
+  public:
     bool PlaySound(const std::uint8_t*, std::size_t, int) override { return true; }
     void Stop() override {}
 };
 
 class TNullTimer final : public ITimer {
-public:
+  public:
     void SetInterval(int) override {}
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     bool Enabled() const override { return enabled_; }
 
-private:
+  private:
     bool enabled_ = false;
 };
 
 class TNullTimers final : public ITimerFactory {
-public:
+  public:
     std::unique_ptr<ITimer> CreateTimer(int, std::function<void()>) override {
         return std::make_unique<TNullTimer>();
     }
 };
 
 class TNullNotice final : public INotice {
-public:
+  public:
     void Show(const std::string&) override {}
 };
 
 class TNoResources final : public IResourceStore {
-public:
+  public:
     std::optional<std::span<const std::uint8_t>> FindWav(std::string_view) const override {
         return std::nullopt;
     }
 };
 
 class TEmptySettingsStore final : public ISettingsStore {
-public:
+  public:
     bool OpenKey(const std::string&) override { return false; }
     void CloseKey() override {}
     std::int32_t ReadInteger(const std::string& name) override {
@@ -58,7 +58,9 @@ TPlatform& Installed() {
 
 }  // namespace
 
-void SetPlatform(const TPlatform& platform) { Installed() = platform; }
+void SetPlatform(const TPlatform& platform) {
+    Installed() = platform;
+}
 
 ISoundPlayer& PlatformPlayer() {
     static TNullPlayer null;

@@ -9,7 +9,7 @@
 namespace vokadlo {
 
 class IResourceStore {
-public:
+  public:
     virtual ~IResourceStore() = default;
     // Finds a resource of type "WAV" by name, ignoring ASCII case. The bytes stay valid for the
     // store's lifetime.

@@ -9,12 +9,12 @@ namespace vokadlo {
 
 // Raised by a settings store operation that fails.
 class ESettingsStoreError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class ISettingsStore {
-public:
+  public:
     virtual ~ISettingsStore() = default;
 
     // Opens (creating if absent) a key such as

@@ -7,12 +7,12 @@
 namespace vokadlo {
 
 // Player flags, as the engine passes them.
-inline constexpr int kPlayAsync = 5;           // play at once, cutting off any sound
-inline constexpr int kPlayAsyncNoStop = 21;    // play only if nothing is playing
-inline constexpr int kPlayFlagNoStop = 16;     // the do-not-interrupt bit
+inline constexpr int kPlayAsync = 5;         // play at once, cutting off any sound
+inline constexpr int kPlayAsyncNoStop = 21;  // play only if nothing is playing
+inline constexpr int kPlayFlagNoStop = 16;   // the do-not-interrupt bit
 
 class ISoundPlayer {
-public:
+  public:
     virtual ~ISoundPlayer() = default;
 
     // Starts playing a complete RIFF WAVE image in memory and returns at once. With the

@@ -7,7 +7,7 @@
 namespace vokadlo {
 
 class ITimer {
-public:
+  public:
     virtual ~ITimer() = default;
     virtual void SetInterval(int ms) = 0;
     // Enabling starts a fresh interval; disabling cancels the pending tick.
@@ -16,7 +16,7 @@ public:
 };
 
 class ITimerFactory {
-public:
+  public:
     virtual ~ITimerFactory() = default;
     // Creates a disabled timer that runs `handler` every `intervalMs` while enabled. The handler
     // runs on the program's thread; an exception it throws reaches the event dispatch.

@@ -7,7 +7,7 @@ namespace vokadlo::test {
 namespace {
 
 class SettingsReader : public EngineFixture {
-protected:
+  protected:
     // A store as the settings application leaves it.
     void StoreFullSet(std::int32_t flag) {
         storeValues = {
@@ -79,7 +79,7 @@ TEST_F(SettingsReader, SpeedBelowTenMeansRecordedTempo) {
         const char* stored;
         double factor;
         int percent;
-    } const cases[] = {{"150", 1.5, 150}, {"10", 0.1, 10}, {"9", 1.0, 100},
+    } const cases[] = {{"150", 1.5, 150}, {"10", 0.1, 10},   {"9", 1.0, 100},
                        {"0", 1.0, 100},   {"-50", 1.0, 100}, {"", 1.0, 100}};
     StoreFullSet(1);
     TSayText& engine = Engine();
@@ -110,7 +110,7 @@ TEST_F(SettingsReader, ValueOfTheWrongTypeStopsTheReadingThere) {
     engine.ReadEngineSettings();
     EXPECT_DOUBLE_EQ(Settings.VolumeFactor, 3.0);  // read before the bad value
     EXPECT_EQ(engine.SpeedPercent, 150);
-    EXPECT_EQ(Settings.PitchShift, -30);           // as the voice set it: unchanged by the store
+    EXPECT_EQ(Settings.PitchShift, -30);  // as the voice set it: unchanged by the store
     EXPECT_EQ(Settings.EchoVolume, 3);
     EXPECT_EQ(engine.Echo.EchoReadPos[0], -1200);  // no echo reset with the store's delay
     EXPECT_EQ(std::get<std::int32_t>(lastStore->values["Values_Changed"]), 0);
@@ -144,7 +144,7 @@ TEST_F(SettingsReader, LoneMinusStopsTheReading) {
     storeValues["Echo_Volume_Position"] = std::string("-");
     Settings.IntonationLinear = true;
     Engine().ReadEngineSettings();
-    EXPECT_EQ(Settings.EchoDelay, 1200);    // read before
+    EXPECT_EQ(Settings.EchoDelay, 1200);     // read before
     EXPECT_TRUE(Settings.IntonationLinear);  // never reached
 }
 
