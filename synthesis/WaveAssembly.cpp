@@ -1,16 +1,159 @@
-// Placeholder until the wave assembly lands: the image is the bare header.
 #include "synthesis/WaveAssembly.h"
 
+#include <algorithm>
 #include <stdexcept>
 
-namespace vokadlo {
+#include "engine/EngineSettings.h"
+#include "engine/Numeric.h"
+#include "synthesis/BufferOps.h"
+#include "synthesis/Periods.h"
+#include "synthesis/SampleBank.h"
+#include "synthesis/WavImage.h"
 
-void RenderChunk(TSayWord&, TMemoryStream& image, const TMemoryStream& headerTemplate,
-                 TRenderBuffers&, TEchoState&, const IResourceStore&) {
-    if (headerTemplate.empty()) {
+namespace vokadlo {
+namespace {
+
+constexpr double kFullVolume = 63750.0;
+constexpr std::int32_t kSkippedHead = 46;   // header and first sample of a recording
+constexpr std::int32_t kSkippedTail = 120;  // trailing chunk and the last 23 samples
+constexpr char kSoftD = '\xEF';             // ď: never lengthened or shortened
+
+void AppendSilence(TMemoryStream& image, std::int32_t ms) {
+    const std::int64_t samples = static_cast<std::int64_t>(ms) * Settings.SamplesPerMs;
+    if (samples > 0) {
+        image.resize(image.size() + 2 * static_cast<std::size_t>(samples), 0);
+    }
+}
+
+void Append(TMemoryStream& image, const TMemoryStream& from, std::int64_t bytes) {
+    const auto count = static_cast<std::size_t>(
+        std::clamp<std::int64_t>(bytes, 0, static_cast<std::int64_t>(from.size())));
+    image.insert(image.end(), from.begin(), from.begin() + static_cast<std::ptrdiff_t>(count));
+}
+
+// The unit's amplitude factor: Gain, then the unit volume with VolumeFactor, then the chunk
+// volume; a volume of 0 leaves its factor out.
+double UnitGain(const TCharacter& unit, const TSayWord& word) {
+    double g = unit.Gain;
+    if (unit.Volume != 0) {
+        g = unit.Volume / kFullVolume * Settings.VolumeFactor * g;
+    }
+    if (word.WordVolume != 0) {
+        g = word.WordVolume / kFullVolume * g;
+    }
+    return g;
+}
+
+std::int32_t CountOf(double intonation) {
+    return ClampToInt32(Round(intonation));
+}
+
+void PitchPass(TRenderBuffers& b, std::int32_t u, std::int64_t count) {
+    const std::int32_t c = ClampToInt32(count);
+    if (c >= -1 && c <= 1) {
+        return;
+    }
+    for (std::int32_t k = 0; k < u; ++k) {
+        ResamplePeriod(b.PeriodBuffers[k], c, b.PeriodBytes[k]);
+    }
+}
+
+// Moves the chunk's running intonation one step toward the unit's target; a step that passes
+// below the target is taken back, so it settles once reached.
+void GlideIntonation(TSayWord& word, std::int32_t target) {
+    if (target < word.Intonation) {
+        word.Intonation -= word.IntonationStep;
+    }
+    if (target > word.Intonation) {
+        word.Intonation += word.IntonationStep;
+    }
+}
+
+void WritePeriods(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TRenderBuffers& b,
+                  std::int32_t u, std::int32_t repeats) {
+    std::int32_t first = unit.FirstPeriod;
+    if (first <= 0 || first > u) {
+        first = 1;
+    }
+    for (std::int32_t k = first; k <= u; ++k) {
+        const std::int32_t bytes = b.PeriodBytes[k - 1];
+        if (bytes <= 0) {
+            continue;
+        }
+        const std::int32_t copies = (4 <= k && k <= u - 4) ? std::max(repeats, 1) : 1;
+        for (std::int32_t copy = 0; copy < copies; ++copy) {
+            if (Settings.IntonationLinear) {
+                GlideIntonation(word, unit.Pitch);
+                const std::int32_t shifted = ResamplePeriodCopy(
+                    b.PeriodBuffers[k - 1], b.ScratchBuffer, CountOf(word.Intonation), bytes);
+                Append(image, b.ScratchBuffer, shifted);
+            } else {
+                Append(image, b.PeriodBuffers[k - 1], bytes);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TRenderBuffers& b,
+                const IResourceStore& resources) {
+    const std::string code = NormalizeUnitCode(unit.Sample);
+    if (code == kPauseCode) {
+        AppendSilence(image, unit.Duration);
+        return;
+    }
+    AppendSilence(image, unit.Pause);
+    if (code[0] == ',' || code[0] == '.') {
+        return;
+    }
+    const auto recording = PhonemeSampleBytes(code, resources, b.Recording);
+    if (recording.size() < kMinRecordingSize || recording.size() > INT32_MAX) {
+        return;
+    }
+
+    std::int32_t n = static_cast<std::int32_t>(recording.size()) - kSkippedHead;
+    EnsureBufferSize(b.WorkBuffer, n);
+    std::copy(recording.begin() + kSkippedHead, recording.end(), b.WorkBuffer.begin());
+    ApplyGain(b.WorkBuffer, n, UnitGain(unit, word));
+
+    RoundDownToEven(n);
+    n -= kSkippedTail;
+    const std::int32_t w = n / 2;
+    const std::int32_t s = SplitAtPitchMarks(b.WorkBuffer, w, b);
+    const std::int32_t u = s - std::max(unit.EndCut, 0);
+    if (u <= 0) {
+        return;
+    }
+    CopyUsablePeriods(b.WorkBuffer, u, b);
+
+    PitchPass(b, u, static_cast<std::int64_t>(Settings.PitchShift) + unit.ToneLo);
+    PitchPass(b, u, unit.ToneHi);
+    if (Settings.IntonationOn && !Settings.IntonationLinear) {
+        PitchPass(b, u, CountOf(word.Intonation));
+    }
+
+    const std::int32_t repeats =
+        code[0] == kSoftD ? 1 : ApplyDurationRule(code, unit.Duration, s, u, b);
+    WritePeriods(unit, word, image, b, u, repeats);
+}
+
+void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& headerTemplate,
+                 TRenderBuffers& buffers, TEchoState& echo, const IResourceStore& resources) {
+    if (headerTemplate.size() < kHeaderTemplateSize) {
         throw std::runtime_error("no WAV header template");
     }
-    image = headerTemplate;
+    // The image is rebuilt in place: its memory is kept for the slot's next chunk.
+    image.assign(headerTemplate.begin(), headerTemplate.begin() + kHeaderTemplateSize);
+    const auto units = std::min<std::size_t>(static_cast<std::size_t>(std::max(word.CharCount, 0)),
+                                             word.Chars.size());
+    for (std::size_t k = 0; k < units; ++k) {
+        RenderUnit(word.Chars[k], word, image, buffers, resources);
+    }
+    WriteDataSize(image, static_cast<std::uint32_t>(image.size() - kHeaderTemplateSize));
+    if (Settings.EchoDelay > 0 && Settings.EchoVolume > 0) {
+        AddEcho(image, echo);
+    }
 }
 
 }  // namespace vokadlo

@@ -16,4 +16,11 @@ namespace vokadlo {
 void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& headerTemplate,
                  TRenderBuffers& buffers, TEchoState& echo, const IResourceStore& resources);
 
+// Appends one unit to `image`: a pause unit's silence of `Duration` ms, or the unit's `Pause` ms
+// of silence and then its recording cut into pitch periods, pitch-shifted, lengthened or
+// shortened and scaled. `word` gives the chunk's volume and intonation (moved in place in
+// linear mode). Uses `buffers` as working storage; allocates only when a buffer must grow.
+void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image,
+                TRenderBuffers& buffers, const IResourceStore& resources);
+
 }  // namespace vokadlo

@@ -1,0 +1,181 @@
+#include "synthesis/BufferOps.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/Numeric.h"
+#include "synthesis/SampleMath.h"
+
+namespace vokadlo {
+namespace {
+
+// The walk from the last sample towards the first counts samples and hits every |c|-th one,
+// first at N - |c| + 1. In ascending order the hits are N mod |c| + 1, then every |c| samples.
+struct THits {
+    std::int64_t first = 0;  // 1-based position of the lowest hit; 0 when there is none
+    std::int64_t step = 0;   // |c|
+    std::int64_t count = 0;
+};
+
+THits HitsOf(std::int64_t n, std::int32_t c) {
+    const std::int64_t step = c > 0 ? c : -static_cast<std::int64_t>(c);
+    THits hits;
+    hits.step = step;
+    if (n >= step) {
+        hits.first = n % step + 1;
+        hits.count = n / step;
+    }
+    return hits;
+}
+
+// A hit changes samples only when it lies more than two samples from either end.
+bool InsideEdges(std::int64_t p, std::int64_t n) {
+    return 2 < p && p < n - 1;
+}
+
+std::int64_t HitsInsideEdges(const THits& hits, std::int64_t n) {
+    std::int64_t inside = 0;
+    for (std::int64_t i = 0, p = hits.first; i < hits.count; ++i, p += hits.step) {
+        inside += InsideEdges(p, n) ? 1 : 0;
+    }
+    return inside;
+}
+
+std::int32_t SampleAt(const std::uint8_t* samples, std::int64_t p) {
+    return LoadSample(samples + 2 * (p - 1));
+}
+
+// Removal in place, walking forward: samples before `out` are written, samples from there on
+// still hold their recorded values, so the neighbours of a hit are read before being overwritten.
+// `removeAtEdges` also removes the samples of hits near the ends (without a mean).
+void RemoveInPlace(std::uint8_t* s, std::int64_t n, const THits& hits, bool removeAtEdges) {
+    std::int64_t in = 1;                      // next source sample
+    std::int64_t out = 1;                     // next target position
+    auto moveUpTo = [&](std::int64_t stop) {  // moves source samples in .. stop - 1
+        std::memmove(s + 2 * (out - 1), s + 2 * (in - 1),
+                     static_cast<std::size_t>(2 * (stop - in)));
+        out += stop - in;
+        in = stop;
+    };
+    for (std::int64_t i = 0, p = hits.first; i < hits.count; ++i, p += hits.step) {
+        if (InsideEdges(p, n)) {
+            moveUpTo(p);
+            const std::int32_t before = SampleAt(s, p - 1);
+            const std::int32_t after = SampleAt(s, p + 1);
+            StoreSample(s + 2 * (out - 1), RoundedMean(after, before));
+            ++out;
+            in = p + 2;
+        } else if (removeAtEdges) {
+            moveUpTo(p);
+            in = p + 1;
+        }
+    }
+    moveUpTo(n + 1);
+}
+
+// Insertion in place, walking backward: the period is moved towards its end block by block, each
+// inserted sample the mean of the two samples it comes between.
+void InsertInPlace(std::uint8_t* s, std::int64_t n, const THits& hits, std::int64_t inserts) {
+    std::int64_t end = n + 1;            // source samples from `end` on are moved
+    std::int64_t out = n + inserts + 1;  // target positions from `out` on are written
+    for (std::int64_t i = hits.count - 1; i >= 0; --i) {
+        const std::int64_t p = hits.first + i * hits.step;
+        if (!InsideEdges(p, n)) {
+            continue;
+        }
+        const std::int64_t block = end - p;
+        out -= block;
+        std::memmove(s + 2 * (out - 1), s + 2 * (p - 1), static_cast<std::size_t>(2 * block));
+        --out;
+        StoreSample(s + 2 * (out - 1), RoundedMean(SampleAt(s, p - 1), SampleAt(s, out + 1)));
+        end = p;
+    }
+}
+
+std::int32_t NewLength(std::int32_t bytes, std::int64_t net) {
+    std::int32_t result = ClampToInt32(bytes + 2 * net);
+    RoundDownToEven(result);
+    return result;
+}
+
+bool ChangesPitch(std::int32_t c) {
+    return c < -1 || c > 1;
+}
+
+// The walk of both operations on `period`, in place; returns the change in samples.
+std::int64_t ResampleInPlace(TMemoryStream& period, std::int32_t c, std::int32_t bytes,
+                             bool removeAtEdges) {
+    const std::int64_t n = Round(bytes / 2.0);
+    const THits hits = HitsOf(n, c);
+    if (hits.count == 0) {
+        return 0;
+    }
+    if (c > 0) {
+        const std::int64_t inserts = HitsInsideEdges(hits, n);
+        EnsureBufferSize(period, 2 * (n + inserts));
+        InsertInPlace(period.data(), n, hits, inserts);
+        return inserts;
+    }
+    EnsureBufferSize(period, 2 * n);
+    RemoveInPlace(period.data(), n, hits, removeAtEdges);
+    return -hits.count;
+}
+
+}  // namespace
+
+void EnsureBufferSize(TMemoryStream& buffer, std::int64_t n) {
+    if (n > 0 && static_cast<std::uint64_t>(n) > buffer.size()) {
+        buffer.resize(static_cast<std::size_t>(n), 0);
+    }
+}
+
+void RoundDownToEven(std::int32_t& bytes) {
+    if (bytes > 0 && bytes % 2 != 0) {
+        --bytes;
+    }
+}
+
+void ApplyGain(TMemoryStream& buffer, std::int64_t n, double g) {
+    EnsureBufferSize(buffer, n);
+    if (g == 1.0) {
+        return;
+    }
+    // Samples past the buffer's last whole sample cannot be read; the loop ends there.
+    const std::int64_t count = std::min<std::int64_t>(Round(static_cast<double>(n) / 2),
+                                                      static_cast<std::int64_t>(buffer.size() / 2));
+    std::uint8_t* s = buffer.data();
+    for (std::int64_t i = 0; i < count; ++i) {
+        const std::int32_t x = LoadSample(s + 2 * i);
+        if (x < -1 || x > 1) {
+            StoreSample(s + 2 * i, RoundToSample(x * g));
+        }
+    }
+}
+
+void ResamplePeriod(TMemoryStream& period, std::int32_t c, std::int32_t& bytes) {
+    if (!ChangesPitch(c)) {
+        return;
+    }
+    bytes = NewLength(bytes, ResampleInPlace(period, c, bytes, false));
+}
+
+std::int32_t ResamplePeriodCopy(const TMemoryStream& source, TMemoryStream& target, std::int32_t c,
+                                std::int32_t bytes) {
+    // Only the period's own bytes are copied; a byte count that rounds up past the source reads
+    // the missing sample as 0.
+    const std::int64_t copied =
+        std::clamp<std::int64_t>(bytes, 0, static_cast<std::int64_t>(source.size()));
+    EnsureBufferSize(target, copied);
+    std::copy_n(source.begin(), copied, target.begin());
+    if (!ChangesPitch(c)) {
+        return bytes;
+    }
+    const std::int64_t n = Round(bytes / 2.0);
+    if (n > 0 && 2 * n > copied) {
+        EnsureBufferSize(target, 2 * n);
+        std::fill(target.begin() + copied, target.begin() + 2 * n, 0);
+    }
+    return NewLength(bytes, ResampleInPlace(target, c, bytes, true));
+}
+
+}  // namespace vokadlo

@@ -1,0 +1,124 @@
+#include "synthesis/SampleBank.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "engine/EngineSettings.h"
+#include "platform/CodePage.h"
+
+namespace vokadlo {
+namespace {
+
+struct TFolding {
+    char first;        // first character of the code
+    const char* code;  // the code that replaces the whole code
+};
+
+// Accented vowels and "w" share the recording of their base letter.
+constexpr TFolding kFoldings[] = {
+    {' ', "_"},    {'w', "v"}, {'\xE1', "a"},  // á
+    {'\xE9', "e"},                             // é
+    {'\xEC', "e"},                             // ě
+    {'\xED', "i"},                             // í
+    {'\xF3', "o"},                             // ó
+    {'\xFA', "u"},                             // ú
+    {'\xF9', "u"},                             // ů
+};
+
+struct TResourceName {
+    std::string_view code;
+    std::string_view name;
+};
+
+// The háček letters are stored under ASCII names.
+constexpr TResourceName kResourceNames[] = {
+    {"\xE8", "cv"},  // č
+    {"\xEF", "dv"},  // ď
+    {"\x9D", "tv"},  // ť
+    {"\x9A", "sv"},  // š
+    {"\x9E", "zv"},  // ž
+    {"\xF2", "nv"},  // ň
+    {"\xF8", "rv"},  // ř
+};
+
+// Reads a whole file onto the end of `sink`; false (and `sink` as before) when it cannot.
+bool AppendFile(const std::string& path, TMemoryStream& sink) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) {
+        return false;
+    }
+    const std::streamoff size = file.tellg();
+    if (size < static_cast<std::streamoff>(kMinRecordingSize)) {
+        return false;
+    }
+    const std::size_t at = sink.size();
+    sink.resize(at + static_cast<std::size_t>(size));
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(sink.data() + at), size)) {
+        sink.resize(at);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string NormalizeUnitCode(std::string_view sample) {
+    std::string code(sample.substr(0, 2));
+    if (code.empty()) {
+        code = " ";
+    }
+    for (const TFolding& folding : kFoldings) {
+        if (code[0] == folding.first) {
+            code = folding.code;
+            break;
+        }
+    }
+    if (static_cast<unsigned char>(code[0]) < 31 || IsBlank(code) || code[0] == '!' ||
+        code[0] == '?') {
+        code = kPauseCode;
+    }
+    return code;
+}
+
+std::string_view ResourceNameOf(std::string_view code) {
+    for (const TResourceName& row : kResourceNames) {
+        if (code == row.code) {
+            return row.name;
+        }
+    }
+    return code;
+}
+
+std::string DiskRecordingPath(std::string_view code) {
+    std::string path = Settings.SampleFolder;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path + "/" + Cp1250ToUtf8(code) + ".wav";
+}
+
+std::span<const std::uint8_t> PhonemeSampleBytes(std::string_view code,
+                                                 const IResourceStore& resources,
+                                                 TMemoryStream& diskSink) {
+    if (Settings.SamplesFromDisk) {
+        diskSink.clear();
+        AppendFile(DiskRecordingPath(code), diskSink);
+        return diskSink;
+    }
+    if (const auto found = resources.FindWav(ResourceNameOf(code))) {
+        return *found;
+    }
+    return {};
+}
+
+void LoadPhonemeSample(std::string_view code, const IResourceStore& resources,
+                       TMemoryStream& sink) {
+    if (Settings.SamplesFromDisk) {
+        AppendFile(DiskRecordingPath(code), sink);
+        return;
+    }
+    if (const auto found = resources.FindWav(ResourceNameOf(code))) {
+        sink.insert(sink.end(), found->begin(), found->end());
+    }
+}
+
+}  // namespace vokadlo

@@ -1,0 +1,48 @@
+// The phoneme sample bank: unit codes and where each unit's recording comes from.
+// Codes are code page 1250 text.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "engine/MemoryStream.h"
+#include "platform/ResourceStore.h"
+
+namespace vokadlo {
+
+// The pause code: a unit rendered as silence of its duration.
+inline constexpr std::string_view kPauseCode = "_";
+
+// Recordings shorter than this (46 bytes skipped at the start, 120 at the end) hold no usable
+// samples and count as no recording.
+inline constexpr std::size_t kMinRecordingSize = 166;
+
+// Folds a unit's `Sample` field to the code of its recording: the first two characters; space,
+// empty, control characters, "!" and "?" become "_"; accented vowels and "w" become their
+// base letter. Does not allocate (codes stay within the small-string buffer).
+std::string NormalizeUnitCode(std::string_view sample);
+
+// Name of the resource holding the recording of a normalised code: the h\xE1\xE8ek letters
+// ("\xE8" č, "\xEF" ď, "\x9D" ť, "\x9A" š, "\x9E" ž, "\xF2" ň, "\xF8" ř) map to "cv", "dv", "tv",
+// "sv", "zv", "nv", "rv"; every other code is its own name.
+std::string_view ResourceNameOf(std::string_view code);
+
+// The recording's path on disk: SampleFolder ("\" read as "/") + "/" + code in UTF-8 + ".wav".
+std::string DiskRecordingPath(std::string_view code);
+
+// Appends the whole recording (header and trailing chunk included) of a normalised code to
+// `sink`: from `resources`, or from disk when Settings.SamplesFromDisk is set (read at every
+// call). Appends nothing for a code without a recording, a missing or unreadable file, or a
+// disk file shorter than kMinRecordingSize bytes.
+void LoadPhonemeSample(std::string_view code, const IResourceStore& resources, TMemoryStream& sink);
+
+// The recording of a normalised code without copying a built-in one: a view of the resource,
+// or of `diskSink` (cleared, then filled) when the recordings come from disk. Empty when there
+// is no recording. The view stays valid until `diskSink` or the store changes.
+std::span<const std::uint8_t> PhonemeSampleBytes(std::string_view code,
+                                                 const IResourceStore& resources,
+                                                 TMemoryStream& diskSink);
+
+}  // namespace vokadlo
