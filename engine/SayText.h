@@ -26,6 +26,11 @@ namespace vokadlo {
 // stays the engine's; the host must not keep it.
 using TSayCallback = std::function<void(const std::string& text, const TMemoryStream* stream)>;
 
+// Observes every rendered chunk, for tracing: the record as the prosody left it (before
+// rendering moved its intonation), the rendered image, the slot and the display text.
+using TChunkObserver = std::function<void(const TSayWord& record, const TMemoryStream& image,
+                                          std::uint8_t slot, const std::string& display)>;
+
 // The literal that marks a fully cut text in `PendingText`.
 inline constexpr const char* kEndMarker = "{kOnEc}";
 
@@ -103,6 +108,7 @@ public:
     std::unique_ptr<ISettingsStore> SettingsStore;  // open on the engine's key
 
     std::string VoiceName;  // "VEMIRa", "VEMIRuska" or "VEMIR"
+    TChunkObserver ChunkObserver;  // empty unless a program traces its chunks
 
     // The services this engine was built with.
     ISoundPlayer& Player;

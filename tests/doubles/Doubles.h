@@ -14,24 +14,24 @@
 namespace vokadlo::test {
 
 class TRecordingNotice final : public INotice {
-public:
+  public:
     void Show(const std::string& text) override { shown.push_back(text); }
     std::vector<std::string> shown;
 };
 
 // Resources by upper-case name.
 class TMemoryResources final : public IResourceStore {
-public:
+  public:
     std::optional<std::span<const std::uint8_t>> FindWav(std::string_view name) const override;
     void Add(std::string name, TMemoryStream bytes);
 
-private:
+  private:
     std::map<std::string, TMemoryStream> wavs_;
 };
 
 // A settings store with typed values; `failWrites` makes writes fail.
 class TMemorySettingsStore final : public ISettingsStore {
-public:
+  public:
     struct TExpandable {
         std::string text;
     };

@@ -18,7 +18,7 @@
 namespace vokadlo::test {
 
 class EngineFixture : public ::testing::Test {
-protected:
+  protected:
     struct TReport {
         std::string text;
         bool hasStream;

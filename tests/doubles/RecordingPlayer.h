@@ -12,12 +12,12 @@
 namespace vokadlo::test {
 
 class TRecordingPlayer final : public ISoundPlayer {
-public:
+  public:
     struct TPlayed {
-        TMemoryStream image;     // a copy of the image's bytes
+        TMemoryStream image;          // a copy of the image's bytes
         const std::uint8_t* address;  // where the engine kept it
         int flags;
-        std::int64_t at;         // virtual time it started
+        std::int64_t at;  // virtual time it started
     };
 
     explicit TRecordingPlayer(const TVirtualClock& clock) : clock_(clock) {}
@@ -41,7 +41,7 @@ public:
     // Declared play time of a WAV image: data size at offset 40 / 44.1 bytes per ms.
     static std::int64_t DeclaredMs(const std::uint8_t* image, std::size_t size);
 
-private:
+  private:
     const TVirtualClock& clock_;
     std::vector<TPlayed> played_;
     std::int64_t busyUntil_ = 0;

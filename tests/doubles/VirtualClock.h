@@ -1,36 +1,8 @@
-// A virtual clock: timers that run when the test advances time.
+// The virtual clock tests drive the say cycle with.
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <memory>
-#include <vector>
-
-#include "platform/Timers.h"
+#include "platform/VirtualClock.h"
 
 namespace vokadlo::test {
-
-class TVirtualClock final : public ITimerFactory {
-public:
-    std::unique_ptr<ITimer> CreateTimer(int intervalMs, std::function<void()> handler) override;
-
-    // Milliseconds since the clock was made.
-    std::int64_t Now() const { return now_; }
-
-    // Moves time forward by `ms`, running every timer tick that falls due, in time order (ties in
-    // creation order). An exception from a handler stops the advance and reaches the caller, as
-    // it would reach the event dispatch.
-    void Advance(std::int64_t ms);
-
-    // Advances in steps of `stepMs` until `done` holds or `limitMs` has passed; true when done.
-    bool AdvanceUntil(const std::function<bool()>& done, std::int64_t limitMs,
-                      std::int64_t stepMs = 10);
-
-private:
-    struct TState;
-    class TTimer;
-    std::int64_t now_ = 0;
-    std::vector<std::shared_ptr<TState>> timers_;
-};
-
+using vokadlo::TVirtualClock;
 }  // namespace vokadlo::test

@@ -1,8 +1,8 @@
-#include "tests/doubles/VirtualClock.h"
+#include "platform/VirtualClock.h"
 
 #include <algorithm>
 
-namespace vokadlo::test {
+namespace vokadlo {
 
 struct TVirtualClock::TState {
     int interval = 0;
@@ -13,7 +13,7 @@ struct TVirtualClock::TState {
 };
 
 class TVirtualClock::TTimer final : public ITimer {
-public:
+  public:
     TTimer(TVirtualClock& clock, std::shared_ptr<TState> state)
         : clock_(clock), state_(std::move(state)) {}
     ~TTimer() override { state_->alive = false; }
@@ -31,7 +31,7 @@ public:
     }
     bool Enabled() const override { return state_->enabled; }
 
-private:
+  private:
     TVirtualClock& clock_;
     std::shared_ptr<TState> state_;
 };
@@ -75,4 +75,4 @@ bool TVirtualClock::AdvanceUntil(const std::function<bool()>& done, std::int64_t
     return done();
 }
 
-}  // namespace vokadlo::test
+}  // namespace vokadlo

@@ -1,0 +1,49 @@
+// The options of vokadlo-say and how they become engine settings.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vokadlo::cli {
+
+struct TSayOptions {
+    std::vector<std::string> words;  // TEXT... (joined by spaces)
+    std::string file;                // -f
+    std::string encoding = "auto";   // utf-8 | cp1250 | auto
+    bool verbose = false;
+    std::string wavOut;    // -w FILE, "-" for standard output
+    std::string dumpDir;   // --dump-images
+    std::string traceOut;  // --trace
+    std::optional<std::uint32_t> seed;
+    bool wordMode = false;
+    int voice = 1;
+    std::optional<double> speed;  // percent
+    std::optional<int> pitch;
+    std::optional<int> volume;
+    std::optional<int> echoTracks;
+    std::optional<int> echoDelay;
+    std::optional<int> echoVolume;
+    std::optional<bool> intonation;
+    std::optional<bool> linear;
+    std::optional<int> randomLength;
+    std::optional<int> wordSpace;
+    std::optional<int> periodPause;
+    std::string samplesDir;
+    std::string configDir;
+    std::optional<char> decimalSeparator;
+};
+
+// What parsing the command line decided.
+struct TParseOutcome {
+    enum class TKind { Run, Help, Error } kind = TKind::Run;
+    std::string message;  // the help page, or the one-line error
+};
+
+TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& options);
+
+// Writes the options into the engine-wide settings and the engine (built by the caller).
+void ApplySayOptions(const TSayOptions& options);
+
+}  // namespace vokadlo::cli
