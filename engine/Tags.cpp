@@ -1,8 +1,117 @@
-// Placeholder until the tag reader lands.
+// Reading inline tags into the unit being built.
+#include "engine/Tags.h"
+
+#include <algorithm>
+
+#include "engine/ParseInt.h"
 #include "engine/SayText.h"
+#include "platform/CodePage.h"
 
 namespace vokadlo {
+namespace {
 
-void TSayText::ParseTag(const std::string&, std::int32_t, std::int32_t&) {}
+// Accepted ranges of the tags that change the following units.
+constexpr std::int32_t kToneMin = -12;
+constexpr std::int32_t kToneMax = 12;
+constexpr std::int32_t kSpeedMin = 1;
+constexpr std::int32_t kSpeedMax = 256;  // speed percent := 256 - value
+
+bool IsOpening(char c) {
+    return c == '\\' || c == '{';
+}
+
+// "vol" ignores values it cannot convert.
+std::int32_t ParseVolume(std::string_view value) {
+    try {
+        return ParseInt(value);
+    } catch (const EConvertError&) {
+        return -1;
+    }
+}
+
+void AddMark(TCharacter* unit, bool firstUnit, std::int32_t mark) {
+    if (!unit) {
+        return;
+    }
+    auto& places = firstUnit ? unit->MarksAtStart : unit->Marks;
+    const auto free = std::find(places.begin(), places.end(), 0);
+    if (free != places.end()) {
+        *free = mark;  // a full list drops the mark
+    }
+}
+
+}  // namespace
+
+TTag ReadTag(std::string_view text, std::int32_t position) {
+    if (position < 1 || static_cast<std::size_t>(position) > text.size() ||
+        !IsOpening(text[position - 1])) {
+        return {};
+    }
+    const char closing = text[position - 1] == '\\' ? '\\' : '}';
+    const std::string body = LowerCase(text.substr(position, kTagReach));
+    const std::size_t end = body.find(closing);
+    if (end == std::string::npos) {
+        return {};
+    }
+    const std::string_view inside = std::string_view(body).substr(0, end);
+    const std::size_t equals = inside.find('=');
+    if (equals == std::string_view::npos) {
+        return {std::string(inside), {}};
+    }
+    return {std::string(inside.substr(0, equals)),
+            std::string(inside.substr(equals + 1, kTagReach))};
+}
+
+std::int32_t TagLength(const TTag& tag) {
+    if (tag.name.empty()) {
+        return 0;
+    }
+    const auto name = static_cast<std::int32_t>(tag.name.size());
+    const auto value = static_cast<std::int32_t>(tag.value.size());
+    return tag.value.empty() ? name + 2 : name + value + 3;
+}
+
+void TSayText::ParseTag(const std::string& text, std::int32_t unitIndex, std::int32_t& position) {
+    const TTag tag = ReadTag(text, position);
+    if (tag.name.empty()) {
+        return;
+    }
+    TSayWord& word = CurrentWord();
+    TCharacter* unit = unitIndex >= 1 && static_cast<std::size_t>(unitIndex) <= word.Chars.size()
+                           ? &word.Chars[unitIndex - 1]
+                           : nullptr;
+    if (tag.name == "ton") {
+        const std::int32_t tone = ParseInt(tag.value);
+        if (tone >= kToneMin && tone <= kToneMax) {
+            CurrentTone = tone;
+            if (unit) {
+                unit->Tone = tone;
+            }
+        }
+    } else if (tag.name == "spd") {
+        const std::int32_t speed = ParseInt(tag.value);
+        if (speed >= kSpeedMin && speed <= kSpeedMax) {
+            SpeedPercent = kSpeedMax - speed;
+            if (unit) {
+                unit->Speed = SpeedPercent;
+            }
+        }
+    } else if (tag.name == "vol") {
+        const std::int32_t volume = ParseVolume(tag.value);
+        if (volume >= 0) {
+            CurrentVolume = volume;
+            if (unit) {
+                unit->Volume = volume;
+            }
+        }
+    } else if (tag.name == "mrk") {
+        LastMark = ParseInt(tag.value);
+        AddMark(unit, unitIndex == 1, LastMark);
+    } else if (tag.name == "rst") {
+        Reset();
+    }
+    // "pit", "ctx", "chr" and unknown names are consumed without effect.
+    position += TagLength(tag);
+}
 
 }  // namespace vokadlo

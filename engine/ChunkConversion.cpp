@@ -1,0 +1,20 @@
+// Rewriting a cut chunk into the text its units are built from.
+#include "engine/DictionaryRows.h"
+#include "engine/TextPipeline.h"
+#include "text/DecimalSeparator.h"
+#include "text/TagSpans.h"
+#include "text/WordConversion.h"
+
+namespace vokadlo {
+
+std::string ConvertChunk(std::string_view chunk, const TSayText& engine) {
+    const std::string s =
+        ApplyDictionaries(chunk, engine.UserDictionary, engine.PronunciationTable);
+    // Backslash tags are kept away from the conversions, so their names and digits reach the
+    // tag reader as written.
+    const TTagSplit split = SplitTags(s);
+    const std::string word = ConvertWord(split.word, engine.PendingText, DecimalSeparator());
+    return split.prefix + word + split.rest;
+}
+
+}  // namespace vokadlo

@@ -1,0 +1,40 @@
+#include "engine/DictionaryRows.h"
+
+#include "platform/CodePage.h"
+#include "text/ReplaceAll.h"
+#include "text/WordConversion.h"
+
+namespace vokadlo {
+
+std::optional<TRowParts> SplitRow(std::string_view row) {
+    const std::size_t equals = row.find('=');
+    if (equals == std::string_view::npos || equals == 0) {
+        return std::nullopt;
+    }
+    return TRowParts{row.substr(0, equals), row.substr(equals + 1, kRowValueLimit)};
+}
+
+std::string ApplyRows(std::string s, const std::vector<std::string>& rows) {
+    for (const std::string& row : rows) {
+        if (const auto parts = SplitRow(row)) {
+            if (s.find(parts->key) != std::string::npos) {
+                s = ReplaceAll(s, parts->key, parts->value);
+            }
+        }
+    }
+    return s;
+}
+
+std::string ApplyDictionaries(std::string_view chunk, const std::vector<std::string>& userRows,
+                              const std::vector<std::string>& builtInRows) {
+    std::string s = CleanChunkText(chunk);
+    if (!IsBlank(s)) {
+        s = ApplyRows(std::move(s), userRows);
+    }
+    if (!IsBlank(s)) {
+        s = ApplyRows(std::move(s), builtInRows);
+    }
+    return s;
+}
+
+}  // namespace vokadlo

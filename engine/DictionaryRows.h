@@ -1,0 +1,31 @@
+// Applying pronunciation rows "key=value" to a chunk text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vokadlo {
+
+// A row's value keeps at most this many characters.
+inline constexpr std::size_t kRowValueLimit = 255;
+
+struct TRowParts {
+    std::string_view key;
+    std::string_view value;
+};
+
+// Key (before the first "=") and value (at most kRowValueLimit characters after it) of a
+// usable row: one with "=" after at least one character. Views into `row`.
+std::optional<TRowParts> SplitRow(std::string_view row);
+
+// Applies every usable row in list order, each as one ReplaceAll. Allocates.
+std::string ApplyRows(std::string s, const std::vector<std::string>& rows);
+
+// The chunk cleaned of leading spaces and line breaks (line breaks inside become spaces),
+// then the user rows and then the built-in rows, each list only while the text is not blank.
+std::string ApplyDictionaries(std::string_view chunk, const std::vector<std::string>& userRows,
+                              const std::vector<std::string>& builtInRows);
+
+}  // namespace vokadlo

@@ -1,0 +1,27 @@
+// Spelling of words that cannot be pronounced as written, by Czech letter names. Code page 1250.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vokadlo {
+
+// The Czech name of the letter `c` (looked up in lower case: "k" and "K" give "ká"); a
+// character without a name (such as "u", "ť", digits, punctuation) is returned unchanged.
+std::string LetterName(char c);
+
+// True when `w` holds one of the 14 vowels "aáeéěiíyýuúůoó".
+bool HasVowel(std::string_view w);
+
+// What is still to be spoken after the current chunk, as far as the next backslash tag:
+// `pending` trimmed, leading backslash tags skipped, cut before a later "\"; empty when
+// nothing is left or only the end marker. Allocates.
+std::string RemainingText(std::string_view pending);
+
+// The word to speak for the processed word `s`, `pending` being the text after its chunk:
+// a lone letter at the end of the text (and "j" anywhere) as its name and "_", a letter with
+// ".", ")" or "-" as its name and "._", a word without vowels and "ok" letter by letter, any
+// other word unchanged. Allocates.
+std::string SpellWord(std::string_view s, std::string_view pending);
+
+}  // namespace vokadlo

@@ -1,0 +1,48 @@
+#include "text/TagSpans.h"
+
+namespace vokadlo {
+namespace {
+
+// 1-based position of the first "\" among the kTagWindow characters after the first one of
+// `s`; 0 when there is none among them.
+std::size_t NextBackslash(std::string_view s) {
+    const std::size_t found = s.substr(1, kTagWindow).find('\\');
+    return found == std::string_view::npos ? 0 : found + 1;
+}
+
+}  // namespace
+
+TTagSplit SplitTags(std::string_view s) {
+    TTagSplit split;
+    std::size_t start = 0;
+    while (start < s.size() && s[start] == '\\') {
+        const std::size_t length = NextBackslash(s.substr(start)) + 1;
+        split.prefix.append(s.substr(start, length));
+        start += length;
+    }
+    s.remove_prefix(start);
+    if (s.find('\\') != std::string_view::npos) {
+        const std::size_t wordLength = NextBackslash(s);
+        split.word = s.substr(0, wordLength);
+        split.rest = s.substr(wordLength);
+    } else {
+        split.word = s;
+    }
+    return split;
+}
+
+std::string RemoveBackslashTags(std::string_view s) {
+    std::string shown;
+    shown.reserve(s.size());
+    bool inTag = false;
+    for (const char c : s) {
+        if (c == '\\') {
+            inTag = !inTag;
+        } else if (!inTag) {
+            shown.push_back(c);
+        }
+    }
+    return shown;
+}
+
+}  // namespace vokadlo
