@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/EngineSettings.h"
 #include "engine/OrvTts.h"
+#include "platform/ConfigDir.h"
 #include "tests/doubles/Doubles.h"
 #include "tests/doubles/RecordingPlayer.h"
 #include "tests/doubles/VirtualClock.h"
@@ -26,6 +30,12 @@ class EngineFixture : public ::testing::Test {
     };
 
     EngineFixture() : player(clock) {
+        // A private configuration folder: the engine creates its dictionary file there.
+        configDir = std::filesystem::temp_directory_path() /
+                    ("vokadlo-test-" + std::to_string(::getpid()) + "-" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(configDir);
+        SetConfigDirOverride(configDir);
         resources.Add("A", MakeRecording(std::vector<std::int16_t>(2721, 0)));
         TPlatform platform;
         platform.Player = &player;
@@ -44,6 +54,9 @@ class EngineFixture : public ::testing::Test {
     ~EngineFixture() override {
         FinalizeEngine();
         SetPlatform(TPlatform{});
+        SetConfigDirOverride({});
+        std::error_code ignored;  // a folder left behind does no harm
+        std::filesystem::remove_all(configDir, ignored);
     }
 
     // Installs a callback that records every report.
@@ -53,6 +66,7 @@ class EngineFixture : public ::testing::Test {
         });
     }
 
+    std::filesystem::path configDir;
     TSettingsGuard settingsGuard;
     TVirtualClock clock;
     TRecordingPlayer player;

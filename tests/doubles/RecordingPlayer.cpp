@@ -17,7 +17,7 @@ bool TRecordingPlayer::PlaySound(const std::uint8_t* image, std::size_t size, in
         return false;
     }
     std::int64_t ms = DeclaredMs(image, size);
-    if (fixedDuration_) {
+    if (fixedDuration_ && size != 48) {
         ms = *fixedDuration_;
     }
     if (nextDuration_) {

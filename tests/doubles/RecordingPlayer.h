@@ -35,7 +35,8 @@ class TRecordingPlayer final : public ISoundPlayer {
 
     // The next accepted image plays for `ms` instead of its declared length.
     void SetNextDuration(std::int64_t ms) { nextDuration_ = ms; }
-    // Every image plays for `ms` (nullopt: its declared data length at 22050 samples/s).
+    // Every chunk image (not the 48-byte silent one) plays for `ms` (nullopt: its declared data
+    // length at 22050 samples/s).
     void SetFixedDuration(std::optional<std::int64_t> ms) { fixedDuration_ = ms; }
 
     // Declared play time of a WAV image: data size at offset 40 / 44.1 bytes per ms.
