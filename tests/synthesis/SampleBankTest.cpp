@@ -1,0 +1,170 @@
+#include "synthesis/SampleBank.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/EngineSettings.h"
+#include "synthesis/WavImage.h"
+#include "tests/synthesis/SynthesisTestUtil.h"
+
+namespace vokadlo::test {
+namespace {
+
+TEST(NormalizeUnitCode, Folding) {
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"a",      "a"},
+        {"\xE1",   "a"},     // á
+        {"\xF9",   "u"},     // ů
+        {"\xFA",   "u"},     // ú
+        {"\xEC",   "e"},     // ě
+        {"\xE9",   "e"},     // é
+        {"\xED",   "i"},     // í
+        {"\xF3",   "o"},     // ó
+        {"w",      "v"},
+        {"\xE1x",  "a"},     // á with a second character: the whole code is replaced
+        {"ch",     "ch"},
+        {"kk",     "kk"},
+        {"chx",    "ch"},    // cut to two characters
+        {"\xE8",   "\xE8"},  // č
+        {"\xC1",   "\xC1"},  // Á is not folded
+        {" ",      "_"},
+        {"",       "_"},
+        {"!",      "_"},
+        {"?",      "_"},
+        {"?x",     "_"},
+        {"\x01",   "_"},
+        {"\x1E",   "_"},
+        {"\x1F",   "_"},     // code 31 passes the control test but is blank
+        {"_",      "_"},
+        {",",      ","},
+        {".",      "."},
+        {"x",      "x"},
+    };
+    // clang-format on
+    for (const auto& [in, out] : rows) {
+        EXPECT_EQ(NormalizeUnitCode(in), out) << "code " << in;
+    }
+}
+
+class SampleBankTest : public ::testing::Test {
+  protected:
+    SampleBankTest() {
+        resources.Add("A", MakeRecording({-12, 1, 2}));
+        resources.Add("CV", MakeRecording({77}));
+        resources.Add("CH", MakeRecording({88}));
+    }
+    static std::vector<std::int16_t> Loaded(std::string_view code, const IResourceStore& store) {
+        TMemoryStream sink;
+        LoadPhonemeSample(code, store, sink);
+        return Samples(sink, 44, sink.size() >= 44 + 74 ? (sink.size() - 44 - 74) / 2 : 0);
+    }
+    TSettingsGuard guard;
+    TMemoryResources resources;
+};
+
+TEST_F(SampleBankTest, ResourceNamesOfHacekLetters) {
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"\xE8", "cv"}, {"\xEF", "dv"}, {"\x9D", "tv"}, {"\x9A", "sv"}, {"\x9E", "zv"},
+        {"\xF2", "nv"}, {"\xF8", "rv"}, {"ch", "ch"},   {"a", "a"},     {"lu", "lu"}};
+    for (const auto& [code, name] : rows) {
+        EXPECT_EQ(ResourceNameOf(code), name);
+    }
+    EXPECT_EQ(Loaded("\xE8", resources), std::vector<std::int16_t>{77});
+    EXPECT_EQ(Loaded("ch", resources), std::vector<std::int16_t>{88});
+    EXPECT_TRUE(Loaded("x", resources).empty());
+}
+
+TEST_F(SampleBankTest, LoadAppendsTheWholeRecording) {
+    TMemoryStream sink = {1, 2};
+    LoadPhonemeSample("a", resources, sink);
+    const TMemoryStream a = MakeRecording({-12, 1, 2});
+    ASSERT_EQ(sink.size(), 2 + a.size());
+    EXPECT_TRUE(std::equal(a.begin(), a.end(), sink.begin() + 2));
+}
+
+class DiskSampleTest : public SampleBankTest {
+  protected:
+    DiskSampleTest() {
+        folder = std::filesystem::temp_directory_path() /
+                 ("vokadlo-samples-" +
+                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+        Settings.SamplesFromDisk = true;
+        // The folder given with "\" separators, as the settings spell it.
+        std::string spelled = folder.string();
+        std::replace(spelled.begin(), spelled.end(), '/', '\\');
+        Settings.SampleFolder = spelled;
+    }
+    ~DiskSampleTest() override { std::filesystem::remove_all(folder); }
+    void Write(const std::string& utf8Name, const TMemoryStream& bytes) {
+        std::ofstream(folder / utf8Name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    std::filesystem::path folder;
+};
+
+TEST_F(DiskSampleTest, FileNamedAfterTheCodeInUtf8) {
+    Write("\xC4\x8D.wav", MakeRecording(std::vector<std::int16_t>(30, 55)));  // č.wav
+    Write("cv.wav", MakeRecording(std::vector<std::int16_t>(30, 66)));
+    EXPECT_EQ(Loaded("\xE8", resources), std::vector<std::int16_t>(30, 55));
+    EXPECT_EQ(DiskRecordingPath("\xE8"), folder.string() + "/\xC4\x8D.wav");
+}
+
+TEST_F(DiskSampleTest, MissingShortAndPresentFiles) {
+    Write("a.wav", MakeRecording(std::vector<std::int16_t>(24, 3)));  // 166 bytes: usable
+    Write("b.wav", MakeRecording(std::vector<std::int16_t>(23, 3)));  // 164 bytes: too short
+    EXPECT_EQ(Loaded("a", resources), std::vector<std::int16_t>(24, 3));
+    EXPECT_TRUE(Loaded("b", resources).empty());
+    EXPECT_TRUE(Loaded("z", resources).empty());
+    Settings.SampleFolder = (folder / "nowhere").string();
+    EXPECT_TRUE(Loaded("a", resources).empty());
+}
+
+TEST_F(SampleBankTest, HeaderTemplateAndSilenceImage) {
+    TMemoryStream header;
+    TMemoryStream silence;
+    LoadHeaderTemplate(resources, header, silence);
+    const TMemoryStream a = MakeRecording({-12, 1, 2});
+    ASSERT_EQ(header.size(), 46u);
+    EXPECT_TRUE(std::equal(header.begin(), header.end(), a.begin()));
+    EXPECT_EQ(header[44], 0xF4);
+    EXPECT_EQ(header[45], 0xFF);
+
+    TMemoryStream expected(a.begin(), a.begin() + 40);
+    for (std::uint8_t b : {0x02, 0x00, 0x00, 0x00, 0xF4, 0xFF, 0x00, 0x00}) {
+        expected.push_back(b);
+    }
+    EXPECT_EQ(silence, expected);
+
+    // Built once: a second call with another store changes nothing.
+    TMemoryResources other;
+    other.Add("A", MakeRecording({5}));
+    LoadHeaderTemplate(other, header, silence);
+    EXPECT_EQ(header[44], 0xF4);
+}
+
+TEST_F(SampleBankTest, TemplateComesFromTheStoreEvenWithDiskSamples) {
+    Settings.SamplesFromDisk = true;
+    Settings.SampleFolder = "/nonexistent-vokadlo-folder";
+    TMemoryStream header;
+    TMemoryStream silence;
+    LoadHeaderTemplate(resources, header, silence);
+    EXPECT_EQ(header.size(), 46u);
+}
+
+TEST(HeaderTemplate, MissingRecordingAThrows) {
+    TMemoryResources none;
+    TMemoryStream header;
+    TMemoryStream silence;
+    EXPECT_THROW(LoadHeaderTemplate(none, header, silence), std::runtime_error);
+    EXPECT_TRUE(header.empty());
+    EXPECT_TRUE(silence.empty());
+}
+
+}  // namespace
+}  // namespace vokadlo::test
