@@ -123,8 +123,8 @@ void MarkEdges(TSayWord& word) {
 }  // namespace
 
 void ApplyProsody(TSayWord& word, std::int32_t speedPercent, bool& sentenceEnded) {
-    // The slider's lowest positions and the "spd" tag can give 0 or less; 1 % is the slowest
-    // meaningful scale and keeps the division below defined.
+    // The speed slider's lowest positions and some "spd" tag values give 0 or less; those are
+    // read as 1 %, the fastest meaningful scale, which also keeps the division below defined.
     std::int32_t speed = std::max(speedPercent, 1);
     SeedRandomForChunk();
     char mark = SentenceMark(word.Text);

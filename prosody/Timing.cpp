@@ -90,7 +90,7 @@ void SpeedPass(TSayWord& word, std::int32_t speedPercent) {
 
 void ApplyTiming(TSayWord& word, std::int32_t speedPercent) {
     // A spread divisor or speed below 1 would divide by zero or reverse the scale; 1 is the
-    // widest spread and the slowest speed that still means something.
+    // widest spread and the fastest speed that still mean something.
     std::int32_t spread = std::max(Settings.RandomLength, 1);
     std::int32_t speed = std::max(speedPercent, 1);
     PausePass(word, spread);

@@ -103,6 +103,18 @@ TEST(PitchTest, TonedVowelCountsAndTheNextUnitWalksFromZero) {
     EXPECT_EQ(Pitches(word), (std::vector<std::int32_t>{19, 0, 1, 2, 3}));
 }
 
+TEST(PitchTest, NoteOutsideTheTablesUsesTheNearestEnd) {
+    TSettingsGuard guard;
+    Settings.ProsodySeed = kBottomSeed;
+    TSayWord word = BuildChunk("la");
+    word.Chars[0].Tone = 40;
+    word.Chars[1].Tone = -13;
+    bool ended = false;
+    ApplyProsody(word, 100, ended);
+    EXPECT_EQ(word.Chars[0].ToneLo, -4);  // note 12
+    EXPECT_EQ(word.Chars[1].ToneHi, 2);   // note -12
+}
+
 TEST(PitchTest, HostWrittenToneTablesAreUsed) {
     TSettingsGuard guard;
     Settings.ProsodySeed = kBottomSeed;
