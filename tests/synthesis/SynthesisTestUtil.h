@@ -49,6 +49,12 @@ inline std::vector<std::int16_t> Samples(const TMemoryStream& bytes, std::size_t
     return out;
 }
 
+// The 32-bit little-endian value at byte `at`.
+inline std::uint32_t Le32(const TMemoryStream& bytes, std::size_t at) {
+    return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) |
+           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+}
+
 // The rendered samples of an image (after the 46 header bytes).
 inline std::vector<std::int16_t> ImageSamples(const TMemoryStream& image) {
     return Samples(image, 46);

@@ -60,8 +60,7 @@ std::vector<int> Range(int from, int to) {
 }
 
 std::uint32_t DataSize(const TMemoryStream& image) {
-    return image[40] | (image[41] << 8) | (image[42] << 16) |
-           (static_cast<std::uint32_t>(image[43]) << 24);
+    return Le32(image, 40);
 }
 
 TEST_F(WaveAssemblyTest, EmptyChunkIsTheHeaderWithDataSizeZero) {
