@@ -1,9 +1,11 @@
 #include "synthesis/BufferOps.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "engine/Numeric.h"
+#include "synthesis/SampleBlocks.h"
 #include "synthesis/SampleMath.h"
 
 namespace vokadlo {
@@ -141,14 +143,28 @@ void ApplyGain(TMemoryStream& buffer, std::int64_t n, double g) {
         return;
     }
     // Samples past the buffer's last whole sample cannot be read; the loop ends there.
-    const std::int64_t count = std::min<std::int64_t>(Round(static_cast<double>(n) / 2),
-                                                      static_cast<std::int64_t>(buffer.size() / 2));
+    const auto count = static_cast<std::size_t>(std::min<std::int64_t>(
+        Round(static_cast<double>(n) / 2), static_cast<std::int64_t>(buffer.size() / 2)));
     std::uint8_t* s = buffer.data();
-    for (std::int64_t i = 0; i < count; ++i) {
-        const std::int32_t x = LoadSample(s + 2 * i);
-        if (x < -1 || x > 1) {
-            StoreSample(s + 2 * i, RoundToSample(x * g));
+    if (std::isnan(g)) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::int32_t x = LoadSample(s + 2 * i);
+            if (x < -1 || x > 1) {
+                StoreSample(s + 2 * i, 0);
+            }
         }
+        return;
+    }
+    std::int16_t block[kSampleBlock];
+    for (std::size_t at = 0; at < count; at += kSampleBlock) {
+        const std::size_t size = std::min(kSampleBlock, count - at);
+        BlockFromBytes(block, s + 2 * at, size);
+        for (std::size_t i = 0; i < size; ++i) {
+            const std::int16_t x = block[i];
+            const std::int16_t scaled = RoundClamped(ClampToSampleRange(x * g));
+            block[i] = (x < -1 || x > 1) ? scaled : x;
+        }
+        BlockToBytes(s + 2 * at, block, size);
     }
 }
 

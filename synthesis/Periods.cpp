@@ -71,14 +71,22 @@ std::int32_t SplitAtPitchMarks(const TMemoryStream& work, std::int32_t w, TRende
     std::int32_t s = 1;
     b.PeriodStarts[0] = 1;
     const std::uint8_t* samples = work.data();
-    for (std::int32_t i = 1; i <= w - 15; ++i) {
+    for (std::int32_t i = 1; i <= w - 15;) {
         const std::uint8_t* at = samples + 2 * static_cast<std::size_t>(i - 1);
-        if (at[0] == 0 && at[1] == 0 && MarkAt(at)) {
+        // Every mark starting at i .. i + 9 covers sample i + 9, and mark samples are -1, 0 or 1:
+        // any other value there rules out all ten starts at once.
+        const std::int32_t probe = LoadSample(at + 18);
+        if (probe < -1 || probe > 1) {
+            i += 10;
+            continue;
+        }
+        if (MarkAt(at)) {
             b.PeriodEnds[s - 1] = i;
             ++s;
             GrowTables(b, static_cast<std::size_t>(s));
             b.PeriodStarts[s - 1] = i + 10;
         }
+        ++i;
     }
     b.PeriodEnds[s - 1] = w;
     return s;

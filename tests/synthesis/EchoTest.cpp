@@ -93,6 +93,13 @@ TEST_F(EchoTest, SumsSaturate) {
               (std::vector<std::int16_t>{-30000, -30000, -32768, 0}));
 }
 
+TEST_F(EchoTest, DelayLinesHoldSaturatedSamples) {
+    Use(1, 1, 300);  // a store may give more than 100 %: 20000 x 3 is stored as 32767
+    EXPECT_EQ(Echoed({20000, 0, 0, 0}), (std::vector<std::int16_t>{20000, 0, 32767, 0}));
+    Use(1, 1, 300);
+    EXPECT_EQ(Echoed({-20000, 0, -1000, 0}), (std::vector<std::int16_t>{-20000, 0, -32768, 0}));
+}
+
 TEST_F(EchoTest, MoreThanTenTracksActAsTen) {
     std::vector<std::int16_t> dry(2000, 0);
     dry[0] = 30000;
