@@ -1,4 +1,6 @@
 // Building the sound units of a processed chunk text, and completing the record.
+#include <algorithm>
+
 #include "engine/EngineSettings.h"
 #include "engine/TextPipeline.h"
 #include "platform/CodePage.h"
@@ -77,7 +79,13 @@ bool SkipEmptyChunk(TSayText& engine, std::string_view letters) {
     if (!IsBlank(letters)) {
         return false;
     }
-    engine.PendingText = Trim(engine.PendingText);
+    std::string& pending = engine.PendingText;
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) < 33; };
+    while (!pending.empty() && blank(pending.back())) {
+        pending.pop_back();
+    }
+    const auto first = std::find_if_not(pending.begin(), pending.end(), blank);
+    pending.erase(pending.begin(), first);  // trimmed in place: the pending text can be long
     return !engine.PendingText.empty() && engine.PendingText != kEndMarker;
 }
 

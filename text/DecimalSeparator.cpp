@@ -21,18 +21,32 @@ std::string NumericLocaleName() {
     return "C";
 }
 
+char LocaleDecimalPoint(const std::string& name) {
+    try {
+        return std::use_facet<std::numpunct<char>>(std::locale(name)).decimal_point();
+    } catch (const std::runtime_error&) {
+        return '.';  // the named locale is not installed
+    }
+}
+
 }  // namespace
 
 char DecimalSeparator() {
     if (Settings.DecimalSeparator != 0) {
         return Settings.DecimalSeparator;
     }
-    try {
-        const std::locale user(NumericLocaleName());
-        return std::use_facet<std::numpunct<char>>(user).decimal_point();
-    } catch (const std::runtime_error&) {
-        return '.';  // the named locale is not installed
+    // Loading a locale reads its files; the answer is kept for as long as the name stays.
+    struct TCache {
+        std::string name;
+        char separator = '.';
+        bool valid = false;
+    };
+    static TCache cache;
+    const std::string name = NumericLocaleName();
+    if (!cache.valid || cache.name != name) {
+        cache = {name, LocaleDecimalPoint(name), true};
     }
+    return cache.separator;
 }
 
 }  // namespace vokadlo

@@ -61,6 +61,40 @@ constexpr std::string_view kVowels =
 
 constexpr std::string_view kEnd = "{kOnEc}";
 
+bool IsBlankChar(char c) {
+    return static_cast<unsigned char>(c) < 33;
+}
+
+std::string_view TrimView(std::string_view s) {
+    while (!s.empty() && IsBlankChar(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && IsBlankChar(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// 1-based position of the first "\" among the kTagWindow characters after the first one.
+std::size_t NextBackslash(std::string_view s) {
+    const std::size_t found = s.substr(1, kTagWindow).find('\\');
+    return found == std::string_view::npos ? 0 : found + 1;
+}
+
+// RemainingText as a view into `pending`: the pending text can be long, and only this
+// chunk's spelling looks at it.
+std::string_view Remaining(std::string_view pending) {
+    std::string_view r = TrimView(pending);
+    while (!r.empty() && r.front() == '\\') {
+        r.remove_prefix(NextBackslash(r) + 1);
+    }
+    if (r.find('\\') != std::string_view::npos) {
+        r = r.substr(0, NextBackslash(r));
+    }
+    r = TrimView(r);
+    return r == kEnd ? std::string_view() : r;
+}
+
 }  // namespace
 
 std::string LetterName(char c) {
@@ -78,18 +112,12 @@ bool HasVowel(std::string_view w) {
 }
 
 std::string RemainingText(std::string_view pending) {
-    const std::string trimmed = Trim(pending);
-    const TTagSplit split = SplitTags(trimmed);
-    std::string r = Trim(split.word);
-    if (r == kEnd) {
-        r.clear();
-    }
-    return r;
+    return std::string(Remaining(pending));
 }
 
 std::string SpellWord(std::string_view s, std::string_view pending) {
     const std::string t = Trim(s);
-    if (t.size() == 1 && (t == "j" || RemainingText(pending).empty())) {
+    if (t.size() == 1 && (t == "j" || Remaining(pending).empty())) {
         return LetterName(t[0]) + "_";
     }
     if (t.size() == 2 && (t[1] == '.' || t[1] == ')' || t[1] == '-')) {
