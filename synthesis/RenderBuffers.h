@@ -10,14 +10,13 @@
 namespace vokadlo {
 
 struct TRenderBuffers {
-    TMemoryStream Recording;                   // the current unit's recording as loaded
-    TMemoryStream WorkBuffer;                  // the current recording's samples
+    TMemoryStream Recording;   // a recording read from disk (built-in ones are used in place)
+    TMemoryStream WorkBuffer;  // the current recording's samples
     std::vector<TMemoryStream> PeriodBuffers;  // one per period of the current recording
     std::vector<std::int32_t> PeriodBytes;     // byte length of each period; 0 = dropped
     std::vector<std::int32_t> PeriodStarts;    // first sample of each period, 1-based
     std::vector<std::int32_t> PeriodEnds;      // sample just after each period, 1-based
     TMemoryStream ScratchBuffer;               // pitch-shifted copy of a period (linear mode)
-    TMemoryStream EchoDry;                     // the chunk's samples while the echo is mixed
 };
 
 }  // namespace vokadlo
