@@ -30,7 +30,8 @@ void RefreshForNewText(TSayText& engine);
 void CutChunk(TSayText& engine);
 
 // The cleaned and rewritten chunk text: dictionaries, tags set aside, numbers, digits,
-// symbols, the leading "_", spelling, tags put back. `pending` is the text after the chunk.
+// symbols, the leading "_", spelling, tags put back. Reads the engine's lists and the
+// pending text (the text after the chunk).
 std::string ConvertChunk(std::string_view chunk, const TSayText& engine);
 
 // Clears the current slot's record and builds one unit per character of `s` (the digraph

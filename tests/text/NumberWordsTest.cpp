@@ -19,6 +19,7 @@ const TNumberCase kNumbers[] = {
     {0, ""},
     {0.001, ""},
     {-0.0, ""},
+    {-0.001, ""},  // rounds to zero: no lone "mínus"
     {10, "de set "},
     {12, "dva náct "},
     {14, "čtr náct "},
