@@ -19,10 +19,11 @@ bool SayGateOpen() { return !Settings.EngineFinalized && Settings.SpeechEnabled;
 
 TSayText& GetSayText() {
     if (!SayTextInstance) {
-        // Registered after the settings exist, so it runs before they are destroyed.
+        SayTextInstance = std::make_unique<TSayText>(1);
+        // Registered after the engine and the services it uses exist, so that it runs before
+        // any of them is destroyed at exit.
         static const bool registered = (std::atexit(FinalizeAtExit), true);
         (void)registered;
-        SayTextInstance = std::make_unique<TSayText>(1);
     }
     TSayText& engine = *SayTextInstance;
     engine.CurrentTone = 0;

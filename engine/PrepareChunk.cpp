@@ -1,5 +1,7 @@
 // Preparing one chunk: cut it off the pending text, rewrite it, build its units, then the
 // prosody and the rendering into the current slot.
+#include <optional>
+
 #include "engine/TextPipeline.h"
 #include "prosody/Prosody.h"
 #include "synthesis/WaveAssembly.h"
@@ -27,8 +29,14 @@ void TSayText::PrepareChunk() {
     CompleteRecord(CurrentWord(), std::move(s),
                    static_cast<std::int32_t>(CurrentWord().Chars.size()));
     ApplyProsody(CurrentWord(), SpeedPercent, SentenceEnded);
+    // A tracing program sees the record as the prosody left it; rendering moves its intonation.
+    const std::optional<TSayWord> traced =
+        ChunkObserver ? std::optional<TSayWord>(CurrentWord()) : std::nullopt;
     RenderChunk(CurrentWord(), CurrentStream(), HeaderTemplate, Render, Echo, Resources);
     ChunkText = RemoveBackslashTags(ChunkText);
+    if (traced) {
+        ChunkObserver(*traced, CurrentStream(), CurrentSlot, ChunkText);
+    }
     ChunkReady = true;
 }
 
