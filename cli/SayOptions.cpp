@@ -117,49 +117,30 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
 }
 
 void ApplySayOptions(const TSayOptions& o) {
+    const auto assign = [](const auto& option, auto& setting) {
+        if (option) {
+            setting = *option;
+        }
+    };
     TEngineSettings& s = Settings;
-    if (o.seed) {
-        s.ProsodySeed = *o.seed;
-    }
+    assign(o.seed, s.ProsodySeed);
     if (o.speed) {
         s.SpeedFactor = *o.speed / 100.0;
     }
-    if (o.pitch) {
-        s.PitchShift = *o.pitch;
-    }
-    if (o.volume) {
-        s.OutputVolume = *o.volume;
-    }
-    if (o.echoTracks) {
-        s.EchoTracks = *o.echoTracks;
-    }
-    if (o.echoDelay) {
-        s.EchoDelay = *o.echoDelay;
-    }
-    if (o.echoVolume) {
-        s.EchoVolume = *o.echoVolume;
-    }
-    if (o.intonation) {
-        s.IntonationOn = *o.intonation;
-    }
-    if (o.linear) {
-        s.IntonationLinear = *o.linear;
-    }
-    if (o.randomLength) {
-        s.RandomLength = *o.randomLength;
-    }
-    if (o.wordSpace) {
-        s.WordSpaceLength = *o.wordSpace;
-    }
-    if (o.periodPause) {
-        s.PeriodPauseLength = *o.periodPause;
-    }
+    assign(o.pitch, s.PitchShift);
+    assign(o.volume, s.OutputVolume);
+    assign(o.echoTracks, s.EchoTracks);
+    assign(o.echoDelay, s.EchoDelay);
+    assign(o.echoVolume, s.EchoVolume);
+    assign(o.intonation, s.IntonationOn);
+    assign(o.linear, s.IntonationLinear);
+    assign(o.randomLength, s.RandomLength);
+    assign(o.wordSpace, s.WordSpaceLength);
+    assign(o.periodPause, s.PeriodPauseLength);
+    assign(o.decimalSeparator, s.DecimalSeparator);
     if (!o.samplesDir.empty()) {
         s.SamplesFromDisk = true;
         s.SampleFolder = o.samplesDir;
-    }
-    if (o.decimalSeparator) {
-        s.DecimalSeparator = *o.decimalSeparator;
     }
 }
 
