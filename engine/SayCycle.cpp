@@ -96,9 +96,10 @@ void TSayText::WatchEnd() {
     }
     EndTimer->SetEnabled(false);
     if (Callback) {
-        // The end-marker report first (what a host's repetition waits for), then the end report.
+        // The end-marker report first (what a host's repetition waits for), then the end report,
+        // unless the host has started a new text in between.
         Callback(kEndMarker, nullptr);
-        if (Callback) {
+        if (Callback && PendingText.empty() && !StepTimer->Enabled() && !EndTimer->Enabled()) {
             Callback(std::string(), nullptr);
         }
     }

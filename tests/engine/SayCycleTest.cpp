@@ -62,6 +62,21 @@ TEST_F(SayCycle, TwoWordsGiveTwoChunksThenTheEndReports) {
     EXPECT_FALSE(Engine().EndTimer->Enabled());
 }
 
+TEST_F(SayCycle, NewTextStartedOnTheEndMarkerGetsNoStaleEndReport) {
+    bool repeated = false;
+    SetSayCallback([&](const std::string& text, const TMemoryStream* stream) {
+        reports.push_back({text, stream != nullptr, clock.Now()});
+        if (text == kEndMarker && !repeated) {
+            repeated = true;
+            Say("znovu");
+        }
+    });
+    Say("jednou");
+    ASSERT_TRUE(RunToEnd());
+    EXPECT_EQ(ReportedTexts(),
+              (std::vector<std::string>{"jednou", "{kOnEc}", "znovu", "{kOnEc}", ""}));
+}
+
 TEST_F(SayCycle, TrailingSpacesMakeNoExtraChunk) {
     Say("slovo    ");
     ASSERT_TRUE(RunToEnd());
