@@ -39,4 +39,9 @@ echo "Dobrý den" | "$say" -w "$work/stdin.wav"
 if "$say" --volume 99999 x 2>/dev/null; then exit 1; fi
 if "$say" -f "$work/missing.txt" 2>/dev/null; then exit 1; fi
 if printf 'a\377' | "$say" --encoding utf-8 -w "$work/x.wav" 2>/dev/null; then exit 1; fi
+# Aloud through the sound player and the event loop, into an ALSA sink that discards the sound.
+mkdir -p "$work/home"
+printf 'pcm.!default { type null }\n' > "$work/home/.asoundrc"
+HOME="$work/home" "$say" --verbose "Dobrý den, jak se máte?" > "$work/aloud.txt"
+[ "$(cat "$work/aloud.txt")" = "$(printf 'dobrý \nden, \njak \nse \nmáte?')" ]
 echo ok
