@@ -123,6 +123,25 @@ std::int64_t ResampleInPlace(TMemoryStream& period, std::int32_t c, std::int32_t
     return -hits.count;
 }
 
+// ApplyGain's loop: both versions compute every sample and then keep -1, 0 and 1, so that they
+// vectorise.
+VOKADLO_SAMPLE_KERNEL
+void GainSamples(std::uint8_t* s, std::size_t count, double g) {
+    if (g >= 0.0 && g <= 1.0) {  // the product stays inside the range: no clamp needed
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::int16_t x = SampleIn(s, i);
+            const auto scaled = RoundSmall(g * x);
+            SetSampleIn(s, i, (x < -1 || x > 1) ? scaled : x);
+        }
+    } else {
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::int16_t x = SampleIn(s, i);
+            const auto scaled = RoundSmall(ClampToSampleRange(g * x));
+            SetSampleIn(s, i, (x < -1 || x > 1) ? scaled : x);
+        }
+    }
+}
+
 }  // namespace
 
 void EnsureBufferSize(TMemoryStream& buffer, std::int64_t n) {
@@ -137,9 +156,37 @@ void RoundDownToEven(std::int32_t& bytes) {
     }
 }
 
+VOKADLO_SAMPLE_KERNEL
+void ScaleSamples(const std::uint8_t* in, std::uint8_t* out, std::size_t count, double g) {
+    if (g >= 0.0 && g <= 1.0) {  // the product stays inside the range: no clamp needed
+        for (std::size_t i = 0; i < count; ++i) {
+            SetSampleIn(out, i, RoundSmall(g * SampleIn(in, i)));
+        }
+    } else {
+        for (std::size_t i = 0; i < count; ++i) {
+            const double scaled = ClampToSampleRange(g * SampleIn(in, i));
+            SetSampleIn(out, i, RoundSmall(scaled));
+        }
+    }
+}
+
+VOKADLO_SAMPLE_KERNEL
+void AddSamplesSaturated(std::uint8_t* wet, const std::uint8_t* add, std::size_t count) {
+    // In 16-bit lanes: the sum wraps, and a wrapped sum (its sign differs from both addends')
+    // is replaced by the full-scale value of the addends' sign.
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto a = static_cast<std::uint16_t>(SampleIn(wet, i));
+        const auto b = static_cast<std::uint16_t>(SampleIn(add, i));
+        const auto sum = static_cast<std::uint16_t>(a + b);
+        const bool wrapped = ((a ^ sum) & (b ^ sum) & 0x8000U) != 0;
+        const auto full = static_cast<std::uint16_t>((a >> 15) + 0x7FFFU);
+        SetSampleIn(wet, i, static_cast<std::int16_t>(wrapped ? full : sum));
+    }
+}
+
 void ApplyGain(TMemoryStream& buffer, std::int64_t n, double g) {
     EnsureBufferSize(buffer, n);
-    if (g == 1.0) {
+    if (g == 1.0 || n <= 0) {
         return;
     }
     // Samples past the buffer's last whole sample cannot be read; the loop ends there.
@@ -148,24 +195,12 @@ void ApplyGain(TMemoryStream& buffer, std::int64_t n, double g) {
     std::uint8_t* s = buffer.data();
     if (std::isnan(g)) {
         for (std::size_t i = 0; i < count; ++i) {
-            const std::int32_t x = LoadSample(s + 2 * i);
-            if (x < -1 || x > 1) {
-                StoreSample(s + 2 * i, 0);
-            }
+            const std::int16_t x = SampleIn(s, i);
+            SetSampleIn(s, i, (x < -1 || x > 1) ? std::int16_t{0} : x);
         }
         return;
     }
-    std::int16_t block[kSampleBlock];
-    for (std::size_t at = 0; at < count; at += kSampleBlock) {
-        const std::size_t size = std::min(kSampleBlock, count - at);
-        BlockFromBytes(block, s + 2 * at, size);
-        for (std::size_t i = 0; i < size; ++i) {
-            const std::int16_t x = block[i];
-            const std::int16_t scaled = RoundClamped(ClampToSampleRange(x * g));
-            block[i] = (x < -1 || x > 1) ? scaled : x;
-        }
-        BlockToBytes(s + 2 * at, block, size);
-    }
+    GainSamples(s, count, g);
 }
 
 void ResamplePeriod(TMemoryStream& period, std::int32_t c, std::int32_t& bytes) {

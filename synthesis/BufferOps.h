@@ -3,6 +3,7 @@
 // operation allocates only when a buffer must become longer than it has ever been.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/MemoryStream.h"
@@ -33,5 +34,11 @@ void ResamplePeriod(TMemoryStream& period, std::int32_t c, std::int32_t& bytes);
 // Returns the copy's length in bytes. Grows `target` as needed.
 std::int32_t ResamplePeriodCopy(const TMemoryStream& source, TMemoryStream& target, std::int32_t c,
                                 std::int32_t bytes);
+
+// Kernels of the gain and the echo over `count` 16-bit samples.
+// out[i] := Round(in[i] x g), saturated at the 16-bit range; `in` may be `out`. Any g but NaN.
+void ScaleSamples(const std::uint8_t* in, std::uint8_t* out, std::size_t count, double g);
+// wet[i] := wet[i] + add[i], saturated at the 16-bit range.
+void AddSamplesSaturated(std::uint8_t* wet, const std::uint8_t* add, std::size_t count);
 
 }  // namespace vokadlo

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "engine/EngineSettings.h"
@@ -6,7 +7,6 @@
 #include "synthesis/BufferOps.h"
 #include "synthesis/Echo.h"
 #include "synthesis/SampleBlocks.h"
-#include "synthesis/SampleMath.h"
 #include "synthesis/WavImage.h"
 
 namespace vokadlo {
@@ -23,61 +23,69 @@ void CarryOver(TMemoryStream& line, std::int32_t& readPos, std::int32_t& length)
     }
 }
 
-// Appends the n dry samples at `level` to the delay line.
-void Feed(TMemoryStream& line, std::int32_t& length, const std::uint8_t* dry, std::int64_t n,
-          double level, std::size_t headroom) {
+// One tap's part of a chunk: where its feed writes and which chunk samples it mixes.
+struct TTapPass {
+    std::uint8_t* line = nullptr;
+    double level = 0.0;
+    std::int64_t storedBefore = 0;  // samples held before this chunk's feed
+    std::int64_t fed = 0;           // dry samples fed so far in this chunk
+    std::int64_t ahead = 0;         // how far the feed must run ahead of the mix
+    std::int64_t firstStored = 0;   // 0-based stored sample mixed into chunk sample 0
+    std::int64_t mixFrom = 0;       // chunk samples mixFrom .. mixTo - 1 receive this tap
+    std::int64_t mixTo = 0;
+};
+
+// Grows the delay line for n more samples and plans the tap's feed and mix over the chunk.
+TTapPass PlanTap(TMemoryStream& line, std::int32_t& readPos, std::int32_t& length, int t,
+                 std::int64_t n) {
     const auto start = static_cast<std::size_t>(length);
     const auto count = static_cast<std::size_t>(n);
     if (line.capacity() < 2 * (start + count)) {
         // Room for the carried tail as well, so the line stops growing after the first chunk.
+        const auto headroom = static_cast<std::size_t>(std::max(Settings.EchoDelay, 0)) * t + 1;
         line.reserve(2 * (start + count + headroom));
     }
     EnsureBufferSize(line, 2 * static_cast<std::int64_t>(start + count));
-    std::int16_t block[kSampleBlock];
-    for (std::size_t at = 0; at < count; at += kSampleBlock) {
-        const std::size_t size = std::min(kSampleBlock, count - at);
-        BlockFromBytes(block, dry + 2 * at, size);
-        if (level >= -1.0 && level <= 1.0) {  // the product stays in range: no clamp needed
-            for (std::size_t k = 0; k < size; ++k) {
-                block[k] = RoundClamped(level * block[k]);
-            }
-        } else {
-            for (std::size_t k = 0; k < size; ++k) {
-                block[k] = RoundClamped(ClampToSampleRange(level * block[k]));
-            }
-        }
-        BlockToBytes(line.data() + 2 * (start + at), block, size);
-    }
-    length += static_cast<std::int32_t>(n);
+
+    TTapPass pass;
+    pass.line = line.data();
+    pass.level = Settings.EchoVolume / 100.0 / (t * t);
+    pass.storedBefore = length;
+    // Step k of the mix (0-based) adds stored sample readPos + k (1-based) to chunk sample k, for
+    // k below n - 1 and while the stored sample exists; steps before stored sample 1 add nothing.
+    const std::int64_t stored = static_cast<std::int64_t>(length) + n;
+    const std::int64_t steps =
+        stored <= readPos
+            ? 0
+            : std::min<std::int64_t>(std::max<std::int64_t>(n - 1, 0), stored - readPos);
+    pass.firstStored = static_cast<std::int64_t>(readPos) - 1;
+    pass.mixFrom = std::clamp<std::int64_t>(-pass.firstStored, 0, steps);
+    pass.mixTo = steps;
+    // A read position past the stored samples (a negative delay) mixes samples fed from later in
+    // the chunk; otherwise each mixed sample was fed from this chunk sample or an earlier one.
+    pass.ahead = std::max<std::int64_t>(pass.firstStored - pass.storedBefore, 0);
+    length = ClampToInt32(stored);
+    readPos = ClampToInt32(readPos + steps);
+    return pass;
 }
 
-// Mixes stored samples into samples 1 .. n - 1 of the chunk; positions still inside the initial
-// delay (ReadPos below 1) pass by without mixing.
-void Mix(const TMemoryStream& line, std::int32_t& readPos, std::int32_t length, std::uint8_t* wet,
-         std::int64_t n) {
-    if (length <= 0 || length <= readPos) {
-        return;
+// Feeds the tap the dry samples up to `end`, at its level.
+void FeedUpTo(TTapPass& pass, const std::uint8_t* dry, std::int64_t end) {
+    if (end > pass.fed) {
+        ScaleSamples(dry + 2 * pass.fed, pass.line + 2 * (pass.storedBefore + pass.fed),
+                     static_cast<std::size_t>(end - pass.fed), pass.level);
+        pass.fed = end;
     }
-    const std::int64_t steps = std::min<std::int64_t>(std::max<std::int64_t>(n - 1, 0),
-                                                      static_cast<std::int64_t>(length) - readPos);
-    const std::int64_t skipped =
-        std::clamp<std::int64_t>(1 - static_cast<std::int64_t>(readPos), 0, steps);
-    // Step k mixes stored sample readPos + k into chunk sample k + 1.
-    const std::uint8_t* stored = line.data() + 2 * (readPos + skipped - 1);
-    std::uint8_t* out = wet + 2 * skipped;
-    const auto count = static_cast<std::size_t>(steps - skipped);
-    std::int16_t a[kSampleBlock];
-    std::int16_t b[kSampleBlock];
-    for (std::size_t at = 0; at < count; at += kSampleBlock) {
-        const std::size_t size = std::min(kSampleBlock, count - at);
-        BlockFromBytes(a, out + 2 * at, size);
-        BlockFromBytes(b, stored + 2 * at, size);
-        for (std::size_t k = 0; k < size; ++k) {
-            a[k] = SaturatedSum(a[k], b[k]);
-        }
-        BlockToBytes(out + 2 * at, a, size);
+}
+
+// Mixes the tap into chunk samples from .. to - 1 where it has samples to give.
+void MixRange(const TTapPass& pass, std::uint8_t* wet, std::int64_t from, std::int64_t to) {
+    from = std::max(from, pass.mixFrom);
+    to = std::min(to, pass.mixTo);
+    if (from < to) {
+        AddSamplesSaturated(wet + 2 * from, pass.line + 2 * (pass.firstStored + from),
+                            static_cast<std::size_t>(to - from));
     }
-    readPos = ClampToInt32(readPos + steps);
 }
 
 }  // namespace
@@ -92,14 +100,21 @@ void AddEcho(TMemoryStream& image, TEchoState& echo) {
     }
     std::uint8_t* samples = image.data() + kHeaderTemplateSize;
     const auto n = static_cast<std::int64_t>((image.size() - kHeaderTemplateSize) / 2);
-    // Every tap is fed before any mixes, so each hears the dry signal, never another tap.
+    std::array<TTapPass, kMaxEchoTracks> passes;
     for (int t = 1; t <= tracks; ++t) {
-        const double level = Settings.EchoVolume / 100.0 / (t * t);
-        const auto headroom = static_cast<std::size_t>(std::max(Settings.EchoDelay, 0)) * t + 1;
-        Feed(echo.EchoBuffers[t - 1], echo.EchoLength[t - 1], samples, n, level, headroom);
+        passes[t - 1] =
+            PlanTap(echo.EchoBuffers[t - 1], echo.EchoReadPos[t - 1], echo.EchoLength[t - 1], t, n);
     }
-    for (int t = 1; t <= tracks; ++t) {
-        Mix(echo.EchoBuffers[t - 1], echo.EchoReadPos[t - 1], echo.EchoLength[t - 1], samples, n);
+    // One pass over the chunk, block by block: every tap is fed a block's dry samples before any
+    // tap mixes into them, so each tap hears the dry signal, never another tap.
+    for (std::int64_t from = 0; from < n; from += static_cast<std::int64_t>(kSampleBlock)) {
+        const std::int64_t to = std::min(n, from + static_cast<std::int64_t>(kSampleBlock));
+        for (int t = 0; t < tracks; ++t) {
+            FeedUpTo(passes[t], samples, std::min(n, to + passes[t].ahead));
+        }
+        for (int t = 0; t < tracks; ++t) {
+            MixRange(passes[t], samples, from, to);
+        }
     }
 }
 
