@@ -2,30 +2,51 @@
 // prosody and the rendering into the current slot.
 #include <optional>
 
+#include "engine/DictionaryRows.h"
 #include "engine/TextPipeline.h"
 #include "prosody/Prosody.h"
 #include "synthesis/WaveAssembly.h"
+#include "text/DecimalSeparator.h"
 #include "text/TagSpans.h"
+#include "text/WordConversion.h"
 
 namespace vokadlo {
+
+std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending) {
+    const std::string s =
+        ApplyDictionaries(chunk, engine.UserDictionary, engine.PronunciationTable);
+    // Backslash tags are kept away from the conversions, so their names and digits reach the
+    // tag reader as written.
+    const TTagSplit split = SplitTags(s);
+    return split.prefix + ConvertWord(split.word, pending, DecimalSeparator()) + split.rest;
+}
 
 void TSayText::PrepareChunk() {
     if (PendingText.empty()) {
         ChunkReady = true;
         return;
     }
+    // The loop works on its own range of the pending text and writes it back once, also when
+    // a stage throws, so that skipping many chunks stays linear in the text's length.
+    TPendingText pending = TakePending(*this);
     std::string s;
-    for (;;) {
-        if (IsNewText(*this)) {
-            RefreshForNewText(*this);
+    try {
+        for (;;) {
+            if (IsNewText(*this, pending)) {
+                RefreshForNewText(*this, pending);
+            }
+            CutChunk(*this, pending);
+            s = ConvertChunk(ChunkText, *this, pending.View());
+            const std::string letters = BuildUnits(*this, s);
+            if (!SkipEmptyChunk(pending, letters)) {
+                break;  // chunks that yield nothing are skipped while more text follows
+            }
         }
-        CutChunk(*this);
-        s = ConvertChunk(ChunkText, *this);
-        const std::string letters = BuildUnits(*this, s);
-        if (!SkipEmptyChunk(*this, letters)) {
-            break;  // chunks that yield nothing are skipped while more text follows
-        }
+    } catch (...) {
+        StorePending(*this, pending);  // the error leaves the texts as the failing stage did
+        throw;
     }
+    StorePending(*this, pending);
     CompleteRecord(CurrentWord(), std::move(s),
                    static_cast<std::int32_t>(CurrentWord().Chars.size()));
     ApplyProsody(CurrentWord(), SpeedPercent, SentenceEnded);

@@ -1,6 +1,4 @@
 // Building the sound units of a processed chunk text, and completing the record.
-#include <algorithm>
-
 #include "engine/EngineSettings.h"
 #include "engine/TextPipeline.h"
 #include "platform/CodePage.h"
@@ -75,18 +73,19 @@ std::string BuildUnits(TSayText& engine, const std::string& s) {
     return letters;
 }
 
-bool SkipEmptyChunk(TSayText& engine, std::string_view letters) {
+bool SkipEmptyChunk(TPendingText& pending, std::string_view letters) {
     if (!IsBlank(letters)) {
         return false;
     }
-    std::string& pending = engine.PendingText;
+    // Trimming moves the bounds of the pending range; nothing is copied.
     const auto blank = [](char c) { return static_cast<unsigned char>(c) < 33; };
-    while (!pending.empty() && blank(pending.back())) {
-        pending.pop_back();
+    while (pending.end > pending.start && blank(pending.text[pending.end - 1])) {
+        --pending.end;
     }
-    const auto first = std::find_if_not(pending.begin(), pending.end(), blank);
-    pending.erase(pending.begin(), first);  // trimmed in place: the pending text can be long
-    return !engine.PendingText.empty() && engine.PendingText != kEndMarker;
+    while (pending.start < pending.end && blank(pending.text[pending.start])) {
+        ++pending.start;
+    }
+    return pending.start < pending.end && pending.View() != kEndMarker;
 }
 
 void CompleteRecord(TSayWord& word, std::string text, std::int32_t unitCount) {

@@ -1,0 +1,103 @@
+// PrepareChunk on about 1 MB of text, with an engine over a voice of one silent recording and
+// a settings store in memory:
+// - tag-only words ("\ton=3\ "), then one real word: one call skips every tag word;
+// - the same with two spaces after each tag word (every skip starts a new text);
+// - ordinary words: one call per word, the first 1000 words of the text.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/EngineSettings.h"
+#include "engine/OrvTts.h"
+#include "platform/ConfigDir.h"
+#include "tests/doubles/Doubles.h"
+
+namespace vokadlo {
+namespace {
+
+constexpr std::size_t kTextBytes = 1 << 20;
+
+class TSilentPlayer final : public ISoundPlayer {
+  public:
+    bool PlaySound(const std::uint8_t*, std::size_t, int) override { return true; }
+    void Stop() override {}
+};
+
+TSayText& BenchEngine() {
+    static test::TMemoryResources resources;
+    static TSilentPlayer player;
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        const auto dir = std::filesystem::temp_directory_path() / "vokadlo-bench";
+        std::filesystem::create_directories(dir);
+        SetConfigDirOverride(dir);
+        resources.Add("A", test::MakeRecording(std::vector<std::int16_t>(2721, 0)));
+        TPlatform platform;
+        platform.Resources = &resources;
+        platform.Player = &player;
+        platform.CreateSettingsStore = [] {
+            return std::make_unique<test::TMemorySettingsStore>();
+        };
+        SetPlatform(platform);
+    }
+    return GetSayText();
+}
+
+std::string Repeated(const std::string& word, const std::string& last) {
+    std::string text;
+    while (text.size() < kTextBytes) {
+        text += word;
+    }
+    return text + last;
+}
+
+void Queue(TSayText& engine, const std::string& text) {
+    engine.PendingText = text;
+    engine.TextRestart = true;
+    engine.ChunkReady = false;
+}
+
+void SkipMany(benchmark::State& state, const std::string& text) {
+    TSayText& engine = BenchEngine();
+    for (auto _ : state) {
+        Queue(engine, text);
+        engine.PrepareChunk();
+        benchmark::DoNotOptimize(engine.ChunkText);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+void BM_SkipTagWords(benchmark::State& state) {
+    SkipMany(state, Repeated("\\ton=3\\ ", "slovo"));
+}
+BENCHMARK(BM_SkipTagWords)->Unit(benchmark::kMillisecond);
+
+void BM_SkipTagWordsDoubleSpaces(benchmark::State& state) {
+    SkipMany(state, Repeated("\\ton=3\\  ", "slovo"));
+}
+BENCHMARK(BM_SkipTagWordsDoubleSpaces)->Unit(benchmark::kMillisecond);
+
+void BM_OrdinaryWords(benchmark::State& state) {
+    constexpr int kWords = 1000;
+    TSayText& engine = BenchEngine();
+    const std::string text = Repeated("slovo ", "konec");
+    for (auto _ : state) {
+        Queue(engine, text);
+        for (int word = 0; word < kWords; ++word) {
+            engine.ChunkReady = false;
+            engine.PrepareChunk();
+        }
+        benchmark::DoNotOptimize(engine.ChunkText);
+    }
+    state.SetItemsProcessed(state.iterations() * kWords);
+}
+BENCHMARK(BM_OrdinaryWords)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vokadlo
+
+BENCHMARK_MAIN();
