@@ -7,14 +7,17 @@
 
 namespace vokadlo {
 
-std::string ConvertChunk(std::string_view chunk, const TSayText& engine) {
+std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending) {
     const std::string s =
         ApplyDictionaries(chunk, engine.UserDictionary, engine.PronunciationTable);
     // Backslash tags are kept away from the conversions, so their names and digits reach the
     // tag reader as written.
     const TTagSplit split = SplitTags(s);
-    const std::string word = ConvertWord(split.word, engine.PendingText, DecimalSeparator());
-    return split.prefix + word + split.rest;
+    return split.prefix + ConvertWord(split.word, pending, DecimalSeparator()) + split.rest;
+}
+
+std::string ConvertChunk(std::string_view chunk, const TSayText& engine) {
+    return ConvertChunk(chunk, engine, engine.PendingText);
 }
 
 }  // namespace vokadlo

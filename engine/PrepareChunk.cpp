@@ -2,24 +2,12 @@
 // prosody and the rendering into the current slot.
 #include <optional>
 
-#include "engine/DictionaryRows.h"
 #include "engine/TextPipeline.h"
 #include "prosody/Prosody.h"
 #include "synthesis/WaveAssembly.h"
-#include "text/DecimalSeparator.h"
 #include "text/TagSpans.h"
-#include "text/WordConversion.h"
 
 namespace vokadlo {
-
-std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending) {
-    const std::string s =
-        ApplyDictionaries(chunk, engine.UserDictionary, engine.PronunciationTable);
-    // Backslash tags are kept away from the conversions, so their names and digits reach the
-    // tag reader as written.
-    const TTagSplit split = SplitTags(s);
-    return split.prefix + ConvertWord(split.word, pending, DecimalSeparator()) + split.rest;
-}
 
 void TSayText::PrepareChunk() {
     if (PendingText.empty()) {
