@@ -20,10 +20,10 @@ inline constexpr int kMarkPlaces = 10;
 
 // One sound unit: one character of the processed chunk text (or the digraph "ch").
 struct TCharacter {
-    std::string Prev;     // character before the unit; for the first unit its own character
-    std::string Letter;   // character at the unit ("c" for the digraph "ch"); may be empty
-    std::string Sample;   // unit code selecting the recording: one or two characters
-    std::string Next;     // character after the unit; "~" when it ends the chunk text
+    std::string Prev;    // character before the unit; for the first unit its own character
+    std::string Letter;  // character at the unit ("c" for the digraph "ch"); may be empty
+    std::string Sample;  // unit code selecting the recording: one or two characters
+    std::string Next;    // character after the unit; "~" when it ends the chunk text
     std::int32_t FirstPeriod = 0;  // first pitch period to output, 1-based; 0 means 1
     std::int32_t EndCut = 0;       // pitch periods dropped at the end of the recording
     std::int32_t Pause = 0;        // ms of silence written before the unit

@@ -23,7 +23,9 @@ inline std::int64_t Round(double x) {
 }
 
 // Integer division truncating toward zero (C++'s own `/` on integers); b must not be 0.
-inline constexpr std::int64_t Div(std::int64_t a, std::int64_t b) { return a / b; }
+inline constexpr std::int64_t Div(std::int64_t a, std::int64_t b) {
+    return a / b;
+}
 
 }  // namespace vokadlo
 

@@ -11,9 +11,13 @@ std::unique_ptr<TSayText> SayTextInstance;
 
 namespace {
 
-void FinalizeAtExit() { FinalizeEngine(); }
+void FinalizeAtExit() {
+    FinalizeEngine();
+}
 
-bool SayGateOpen() { return !Settings.EngineFinalized && Settings.SpeechEnabled; }
+bool SayGateOpen() {
+    return !Settings.EngineFinalized && Settings.SpeechEnabled;
+}
 
 }  // namespace
 
@@ -84,7 +88,9 @@ void SayWord(const std::string& text) {
     engine.WordMode = false;
 }
 
-void SetSayCallback(TSayCallback callback) { GetSayText().Callback = std::move(callback); }
+void SetSayCallback(TSayCallback callback) {
+    GetSayText().Callback = std::move(callback);
+}
 
 void FinalizeEngine() {
     Settings.EngineFinalized = true;

@@ -9,7 +9,7 @@ namespace vokadlo {
 
 // Raised when a value cannot be converted (a lone "-", a number outside 32 bits).
 class EConvertError : public std::invalid_argument {
-public:
+  public:
     using std::invalid_argument::invalid_argument;
 };
 

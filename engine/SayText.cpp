@@ -34,8 +34,7 @@ std::string SettingsKeyFor(const std::string& voiceName) {
     return "\\SOFTWARE\\Voice\\TextToSpeech\\Engine\\ORV_TTS\\" + voiceName;
 }
 
-TSayText::TSayText(std::int32_t voice)
-    : Player(PlatformPlayer()), Resources(PlatformResources()) {
+TSayText::TSayText(std::int32_t voice) : Player(PlatformPlayer()), Resources(PlatformResources()) {
     const TVoice chosen = VoiceFor(voice);
     Settings.PitchShift = chosen.pitchShift;
     LastMark = -222;
@@ -64,7 +63,8 @@ TSayText::TSayText(std::int32_t voice)
 
     VoiceName = chosen.name;
     SettingsStore = CreatePlatformSettingsStore();
-    SettingsStore->OpenKey(SettingsKeyFor(VoiceName));  // a key that cannot be opened reads as empty
+    SettingsStore->OpenKey(
+        SettingsKeyFor(VoiceName));  // a key that cannot be opened reads as empty
 }
 
 TSayText::~TSayText() {
@@ -85,6 +85,8 @@ TSayText::~TSayText() {
     }
 }
 
-void TSayText::ResetEcho() { vokadlo::ResetEcho(Echo); }
+void TSayText::ResetEcho() {
+    vokadlo::ResetEcho(Echo);
+}
 
 }  // namespace vokadlo

@@ -38,7 +38,7 @@ inline constexpr int kStepInterval = 100;  // ms between steps of the say cycle
 inline constexpr int kEndInterval = 250;   // ms between probes for the end of the last sound
 
 class TSayText {
-public:
+  public:
     // Builds the engine for voice 1 "VEMIRa", 2 "VEMIRuska" or 3 "VEMIR" (others: voice 1),
     // with the services installed by SetPlatform. Shows "Chyba při inicializaci" when the WAV
     // templates cannot be built, and is usable (silent) even then.
@@ -79,22 +79,23 @@ public:
     TMemoryStream& CurrentStream() { return WaveStreams[CurrentSlot - 1]; }
 
     // Fields, in the design's order.
-    std::unique_ptr<ITimer> StepTimer;  // 100 ms, runs SpeakStep; created disabled
-    std::unique_ptr<ITimer> EndTimer;   // 250 ms, runs WatchEnd; created disabled
+    std::unique_ptr<ITimer> StepTimer;            // 100 ms, runs SpeakStep; created disabled
+    std::unique_ptr<ITimer> EndTimer;             // 250 ms, runs WatchEnd; created disabled
     std::vector<std::string> UserDictionary;      // rows key=value from the user's file
     std::vector<std::string> PronunciationTable;  // built-in rows key=value
-    TMemoryStream HeaderTemplate;  // 46 bytes from recording A; empty when absent
-    TMemoryStream SilenceImage;    // 48-byte near-silent image; empty when absent
-    std::uint8_t CurrentSlot = 1;  // slot (1 or 2) the next chunk is prepared into and played from
-    std::array<TSayWord, 3> Words;            // slots 1..3 at index 0..2; slot 3 is never used
-    std::array<TMemoryStream, 3> WaveStreams; // each slot's rendered WAV image
-    TEchoState Echo;                          // EchoBuffers, EchoReadPos, EchoLength
+    TMemoryStream HeaderTemplate;                 // 46 bytes from recording A; empty when absent
+    TMemoryStream SilenceImage;                   // 48-byte near-silent image; empty when absent
+    std::uint8_t CurrentSlot = 1;   // slot (1 or 2) the next chunk is prepared into and played from
+    std::array<TSayWord, 3> Words;  // slots 1..3 at index 0..2; slot 3 is never used
+    std::array<TMemoryStream, 3> WaveStreams;  // each slot's rendered WAV image
+    TEchoState Echo;                           // EchoBuffers, EchoReadPos, EchoLength
     std::string PendingText;  // text not yet prepared, the end marker, or empty (idle)
     std::string ChunkText;    // display text of the chunk in the current slot
     bool ChunkReady = false;  // the current slot holds a prepared chunk
     bool WordMode = false;    // the text is one chunk that starts at once (SayWord)
     TSayCallback Callback;
-    std::int32_t ProbeFlags = kPlayAsyncNoStop;  // flags of the silence probe: 21, or 5 in word mode
+    std::int32_t ProbeFlags =
+        kPlayAsyncNoStop;             // flags of the silence probe: 21, or 5 in word mode
     std::int32_t CurrentTone = 0;     // note given to every new unit; tag "ton"
     std::int32_t SpeedPercent = 100;  // duration scale in percent; id 2; tag "spd"
     std::int32_t CurrentVolume = 0;   // volume given to every new unit; tag "vol"
@@ -102,12 +103,12 @@ public:
     bool SentenceEnded = false;       // the previous chunk ended a sentence
     TRenderBuffers Render;            // PeriodBuffers, ScratchBuffer, WorkBuffer, period tables
     std::filesystem::path DictionaryFileName;  // the user dictionary file
-    std::int32_t DictionaryFileAge = -1;  // its DOS date-time when last loaded; -1 = missing
-    bool TextRestart = true;              // the next preparation starts a new text
-    bool SettingsLoaded = false;          // the settings store has been read at least once
+    std::int32_t DictionaryFileAge = -1;       // its DOS date-time when last loaded; -1 = missing
+    bool TextRestart = true;                   // the next preparation starts a new text
+    bool SettingsLoaded = false;               // the settings store has been read at least once
     std::unique_ptr<ISettingsStore> SettingsStore;  // open on the engine's key
 
-    std::string VoiceName;  // "VEMIRa", "VEMIRuska" or "VEMIR"
+    std::string VoiceName;         // "VEMIRa", "VEMIRuska" or "VEMIR"
     TChunkObserver ChunkObserver;  // empty unless a program traces its chunks
 
     // The services this engine was built with.

@@ -71,9 +71,9 @@ TEST(CodePage, EveryByteSurvivesRoundTripThroughUtf8) {
 
 TEST(CodePage, UnknownAndMalformedUtf8BecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1250("日本"), "??");
-    EXPECT_EQ(Utf8ToCp1250("a\xC3"), "a?");           // cut sequence
-    EXPECT_EQ(Utf8ToCp1250("\xC0\xAF"), "??");        // overlong "/"
-    EXPECT_EQ(Utf8ToCp1250("\xED\xA0\x80"), "???");   // surrogate
+    EXPECT_EQ(Utf8ToCp1250("a\xC3"), "a?");          // cut sequence
+    EXPECT_EQ(Utf8ToCp1250("\xC0\xAF"), "??");       // overlong "/"
+    EXPECT_EQ(Utf8ToCp1250("\xED\xA0\x80"), "???");  // surrogate
     EXPECT_EQ(Utf8ToCp1250("\xF0\x9F\x98\x80!"), "?!");
     EXPECT_FALSE(IsValidUtf8("\xE8\xF8"));  // code page 1250 "čř" is not UTF-8
     EXPECT_TRUE(IsValidUtf8("čř"));
@@ -98,9 +98,9 @@ TEST(ParseInt, ReadsLeadingNumbersLeniently) {
     EXPECT_EQ(ParseInt(""), 0);
     EXPECT_EQ(ParseInt("12abc"), 12);
     EXPECT_EQ(ParseInt("abc"), 0);
-    EXPECT_EQ(ParseInt("a12"), 12);      // the second character is looked at anyway
+    EXPECT_EQ(ParseInt("a12"), 12);  // the second character is looked at anyway
     EXPECT_EQ(ParseInt("-5x"), -5);
-    EXPECT_EQ(ParseInt(" 12"), 12);      // not a valid whole; " " skipped, then 12
+    EXPECT_EQ(ParseInt(" 12"), 12);  // not a valid whole; " " skipped, then 12
     EXPECT_EQ(ParseInt("2147483647"), INT32_MAX);
     EXPECT_EQ(ParseInt("-2147483648"), INT32_MIN);
 }

@@ -25,7 +25,8 @@ void Put32(TMemoryStream& b, std::size_t at, std::uint32_t v) {
 
 }  // namespace
 
-std::optional<std::span<const std::uint8_t>> TMemoryResources::FindWav(std::string_view name) const {
+std::optional<std::span<const std::uint8_t>> TMemoryResources::FindWav(
+    std::string_view name) const {
     const auto it = wavs_.find(AsciiUpper(name));
     if (it == wavs_.end()) {
         return std::nullopt;

@@ -110,8 +110,11 @@ TEST_F(ProceduralInterface, VoicesChooseNameAndPitch) {
         int voice;
         const char* name;
         int pitch;
-    } const cases[] = {{0, "VEMIRa", -30}, {1, "VEMIRa", -30}, {2, "VEMIRuska", -7},
-                       {3, "VEMIR", 5},    {4, "VEMIRa", -30}};
+    } const cases[] = {{0, "VEMIRa", -30},
+                       {1, "VEMIRa", -30},
+                       {2, "VEMIRuska", -7},
+                       {3, "VEMIR", 5},
+                       {4, "VEMIRa", -30}};
     for (const auto& c : cases) {
         TSayText engine(c.voice);
         EXPECT_EQ(engine.VoiceName, c.name);
