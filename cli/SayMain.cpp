@@ -151,7 +151,8 @@ int Run(int argc, char** argv) {
     std::FILE* verbose = options.verbose ? (options.wavOut == "-" ? stderr : stdout) : nullptr;
     std::unique_ptr<TSpeechOutput> output;
     try {
-        output = std::make_unique<TSpeechOutput>(options.dumpDir, options.traceOut, verbose);
+        output = std::make_unique<TSpeechOutput>(options.wavOut, options.dumpDir, options.traceOut,
+                                                 verbose);
     } catch (const std::exception& e) {
         return Fail(kExitUsage, e.what());
     }
@@ -164,11 +165,17 @@ int Run(int argc, char** argv) {
     ApplySayOptions(options);
 
     bool finished = false;
+    std::string outputError;  // why an output failed; the engine then halts the speech
     SetSayCallback([&](const std::string& display, const TMemoryStream* stream) {
-        if (stream) {
-            output->ChunkStarted(display, *stream);
-        } else if (display.empty()) {
-            finished = true;
+        try {
+            if (stream) {
+                output->ChunkStarted(display, *stream);
+            } else if (display.empty()) {
+                finished = true;
+            }
+        } catch (const std::exception& e) {
+            outputError = e.what();
+            throw;
         }
     });
     engine.ChunkObserver = [&](const TSayWord& record, const TMemoryStream& image,
@@ -205,20 +212,18 @@ int Run(int argc, char** argv) {
         FinalizeEngine();
         return kExitInterrupted;
     }
+    if (status == 0 && !outputError.empty()) {
+        status = Fail(kExitFailed, outputError);
+    }
     if (status == 0 && !finished && !IsBlank(text)) {
         status = loopFailed ? kExitFailed
                             : Fail(kExitFailed, "speech stopped before the end of the text");
     }
     if (toFile && status == 0) {
-        const std::string wav = output->Wav();
-        if (options.wavOut == "-") {
-            std::fwrite(wav.data(), 1, wav.size(), stdout);
-            std::fflush(stdout);
-        } else {
-            std::string error;
-            if (!WriteFileAtomically(options.wavOut, wav, error)) {
-                status = Fail(kExitFailed, error);
-            }
+        try {
+            output->FinishWav();
+        } catch (const std::exception& e) {
+            status = Fail(kExitFailed, e.what());
         }
     }
     FinalizeEngine();  // before the player and timers above are destroyed

@@ -12,17 +12,14 @@ namespace {
 
 constexpr std::size_t kSamplesStart = 46;  // a chunk image's samples follow its 46-byte header
 
-void Put32(std::string& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    }
-}
-
 }  // namespace
 
-TSpeechOutput::TSpeechOutput(const std::string& dumpDir, const std::string& tracePath,
-                             std::FILE* verbose)
+TSpeechOutput::TSpeechOutput(const std::string& wavPath, const std::string& dumpDir,
+                             const std::string& tracePath, std::FILE* verbose)
     : dumpDir_(dumpDir), verbose_(verbose) {
+    if (!wavPath.empty()) {
+        wav_ = std::make_unique<TWavWriter>(wavPath);
+    }
     if (!dumpDir_.empty()) {
         std::error_code error;
         std::filesystem::create_directories(dumpDir_, error);
@@ -40,8 +37,8 @@ TSpeechOutput::TSpeechOutput(const std::string& dumpDir, const std::string& trac
 
 void TSpeechOutput::ChunkStarted(const std::string& display, const TMemoryStream& image) {
     ++started_;
-    if (image.size() > kSamplesStart) {
-        samples_.insert(samples_.end(), image.begin() + kSamplesStart, image.end());
+    if (wav_ && image.size() > kSamplesStart) {
+        wav_->Append(image.data() + kSamplesStart, image.size() - kSamplesStart);
     }
     if (!dumpDir_.empty()) {
         char name[16];
@@ -68,22 +65,10 @@ void TSpeechOutput::ChunkRendered(const TSayWord& record, const TMemoryStream& i
     }
 }
 
-std::string TSpeechOutput::Wav() const {
-    std::string wav(44, '\0');
-    std::memcpy(wav.data(), "RIFF", 4);
-    Put32(wav, 4, static_cast<std::uint32_t>(36 + samples_.size()));
-    std::memcpy(wav.data() + 8, "WAVEfmt ", 8);
-    Put32(wav, 16, 16);
-    wav[20] = 1;  // PCM
-    wav[22] = 1;  // mono
-    Put32(wav, 24, 22050);
-    Put32(wav, 28, 44100);
-    wav[32] = 2;
-    wav[34] = 16;
-    std::memcpy(wav.data() + 36, "data", 4);
-    Put32(wav, 40, static_cast<std::uint32_t>(samples_.size()));
-    wav.append(reinterpret_cast<const char*>(samples_.data()), samples_.size());
-    return wav;
+void TSpeechOutput::FinishWav() {
+    if (wav_) {
+        wav_->Finish();
+    }
 }
 
 }  // namespace vokadlo::cli

@@ -6,6 +6,9 @@
 #include <fstream>
 #include <string>
 
+#include <memory>
+
+#include "cli/WavWriter.h"
 #include "engine/ChunkRecord.h"
 #include "engine/MemoryStream.h"
 
@@ -13,25 +16,28 @@ namespace vokadlo::cli {
 
 class TSpeechOutput {
   public:
-    // Empty paths switch an output off. Throws std::runtime_error when a file or folder cannot
-    // be made.
-    TSpeechOutput(const std::string& dumpDir, const std::string& tracePath, std::FILE* verbose);
+    // Empty paths switch an output off; `wavPath` "-" is standard output. Throws
+    // std::runtime_error when a file or folder cannot be made.
+    TSpeechOutput(const std::string& wavPath, const std::string& dumpDir,
+                  const std::string& tracePath, std::FILE* verbose);
 
-    // A chunk has started playing: collect its samples (bytes 46 to its end) and dump its image.
+    // A chunk has started playing: its samples (bytes 46 to its end) go to the WAV file, its
+    // image to the dump folder.
     void ChunkStarted(const std::string& display, const TMemoryStream& image);
     // A chunk was rendered: one trace line.
     void ChunkRendered(const TSayWord& record, const TMemoryStream& image, std::uint8_t slot,
                        const std::string& display);
 
-    // One standard PCM WAV file (44-byte header, mono, 16-bit, 22050 Hz) of every chunk started.
-    std::string Wav() const;
+    // Completes the WAV file (44-byte header with the sizes, mono, 16-bit, 22050 Hz) of every
+    // chunk started. Without Finish no file is left behind.
+    void FinishWav();
     int ChunksStarted() const { return started_; }
 
   private:
     std::filesystem::path dumpDir_;
     std::ofstream trace_;
     std::FILE* verbose_;
-    TMemoryStream samples_;
+    std::unique_ptr<TWavWriter> wav_;
     int started_ = 0;
     int rendered_ = 0;
 };

@@ -39,6 +39,18 @@ echo "Dobrý den" | "$say" -w "$work/stdin.wav"
 if "$say" --volume 99999 x 2>/dev/null; then exit 1; fi
 if "$say" -f "$work/missing.txt" 2>/dev/null; then exit 1; fi
 if printf 'a\377' | "$say" --encoding utf-8 -w "$work/x.wav" 2>/dev/null; then exit 1; fi
+# An interrupt stops at once and leaves no partial file behind.
+i=0
+while [ $i -lt 4000 ]; do printf 'slovo za slovem a zase jedno slovo '; i=$((i + 1)); done > "$work/long.txt"
+"$say" -f "$work/long.txt" -w "$work/long.wav" & pid=$!
+sleep 0.3
+kill -INT $pid
+status=0
+wait $pid || status=$?
+[ "$status" -eq 130 ]
+[ ! -e "$work/long.wav" ]
+[ -z "$(ls "$work" | grep 'long.wav.tmp')" ]
+
 # Aloud through the sound player and the event loop, into an ALSA sink that discards the sound.
 mkdir -p "$work/home"
 printf 'pcm.!default { type null }\n' > "$work/home/.asoundrc"
