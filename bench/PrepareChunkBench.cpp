@@ -13,39 +13,12 @@
 #include "engine/EngineSettings.h"
 #include "engine/OrvTts.h"
 #include "platform/ConfigDir.h"
-#include "tests/doubles/Doubles.h"
+#include "tests/doubles/HeadlessEngine.h"
 
 namespace vokadlo {
 namespace {
 
 constexpr std::size_t kTextBytes = 1 << 20;
-
-class TSilentPlayer final : public ISoundPlayer {
-  public:
-    bool PlaySound(const std::uint8_t*, std::size_t, int) override { return true; }
-    void Stop() override {}
-};
-
-TSayText& BenchEngine() {
-    static test::TMemoryResources resources;
-    static TSilentPlayer player;
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        const auto dir = std::filesystem::temp_directory_path() / "vokadlo-bench";
-        std::filesystem::create_directories(dir);
-        SetConfigDirOverride(dir);
-        resources.Add("A", test::MakeRecording(std::vector<std::int16_t>(2721, 0)));
-        TPlatform platform;
-        platform.Resources = &resources;
-        platform.Player = &player;
-        platform.CreateSettingsStore = [] {
-            return std::make_unique<test::TMemorySettingsStore>();
-        };
-        SetPlatform(platform);
-    }
-    return GetSayText();
-}
 
 std::string Repeated(const std::string& word, const std::string& last) {
     std::string text;
@@ -62,7 +35,7 @@ void Queue(TSayText& engine, const std::string& text) {
 }
 
 void SkipMany(benchmark::State& state, const std::string& text) {
-    TSayText& engine = BenchEngine();
+    TSayText& engine = test::HeadlessEngine("bench");
     for (auto _ : state) {
         Queue(engine, text);
         engine.PrepareChunk();
@@ -83,7 +56,7 @@ BENCHMARK(BM_SkipTagWordsDoubleSpaces)->Unit(benchmark::kMillisecond);
 
 void BM_OrdinaryWords(benchmark::State& state) {
     constexpr int kWords = 1000;
-    TSayText& engine = BenchEngine();
+    TSayText& engine = test::HeadlessEngine("bench");
     const std::string text = Repeated("slovo ", "konec");
     for (auto _ : state) {
         Queue(engine, text);

@@ -47,13 +47,6 @@ class TStderrNotice final : public INotice {
     }
 };
 
-// When writing a file nothing is heard: every image is accepted at once.
-class TFreePlayer final : public ISoundPlayer {
-  public:
-    bool PlaySound(const std::uint8_t*, std::size_t, int) override { return true; }
-    void Stop() override {}
-};
-
 std::optional<std::string> ReadInput(const TSayOptions& o) {
     if (!o.words.empty()) {
         std::string text;
@@ -127,7 +120,7 @@ int Run(int argc, char** argv) {
 
     TStderrNotice notice;
     TVirtualClock clock;
-    TFreePlayer freePlayer;
+    TSilentPlayer freePlayer;  // writing a file: every image is accepted at once
     TPortAudioPlayer soundCard;
     bool loopFailed = false;
     TEventLoop loop([&](const std::string& message) {

@@ -10,37 +10,11 @@
 #include "engine/OrvTts.h"
 #include "engine/ParseInt.h"
 #include "platform/ConfigDir.h"
-#include "tests/doubles/Doubles.h"
+#include "tests/doubles/HeadlessEngine.h"
 
 namespace {
 
 using namespace vokadlo;
-
-class TSilentPlayer final : public ISoundPlayer {
-  public:
-    bool PlaySound(const std::uint8_t*, std::size_t, int) override { return true; }
-    void Stop() override {}
-};
-
-// The engine is built once, over a voice of one silent recording and a private dictionary.
-TSayText& FuzzEngine() {
-    // Built before the engine, so that they outlive it until the engine's exit hook ran.
-    static test::TMemoryResources resources;
-    static TSilentPlayer player;
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        const auto dir = std::filesystem::temp_directory_path() / "vokadlo-fuzz";
-        std::filesystem::create_directories(dir);
-        SetConfigDirOverride(dir);
-        resources.Add("A", test::MakeRecording(std::vector<std::int16_t>(2721, 0)));
-        TPlatform platform;
-        platform.Resources = &resources;
-        platform.Player = &player;
-        SetPlatform(platform);
-    }
-    return GetSayText();
-}
 
 }  // namespace
 
@@ -49,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     TSettingsGuard guard;
-    TSayText& engine = FuzzEngine();
+    TSayText& engine = test::HeadlessEngine("fuzz");
     Settings.DecimalSeparator = (data[0] & 1) ? ',' : '.';
     engine.WordMode = (data[0] & 2) != 0;
     engine.PendingText.assign(reinterpret_cast<const char*>(data + 1), size - 1);

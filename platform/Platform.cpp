@@ -3,12 +3,6 @@
 namespace vokadlo {
 namespace {
 
-class TNullPlayer final : public ISoundPlayer {
-  public:
-    bool PlaySound(const std::uint8_t*, std::size_t, int) override { return true; }
-    void Stop() override {}
-};
-
 class TNullTimer final : public ITimer {
   public:
     void SetInterval(int) override {}
@@ -63,7 +57,7 @@ void SetPlatform(const TPlatform& platform) {
 }
 
 ISoundPlayer& PlatformPlayer() {
-    static TNullPlayer null;
+    static TSilentPlayer null;
     return Installed().Player ? *Installed().Player : null;
 }
 

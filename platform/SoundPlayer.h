@@ -25,4 +25,12 @@ class ISoundPlayer {
     virtual void Stop() = 0;
 };
 
+// Accepts every image at once and plays nothing: for rendering to files, and where a program
+// installed no player.
+class TSilentPlayer final : public ISoundPlayer {
+  public:
+    bool PlaySound(const std::uint8_t*, std::size_t, int) override { return true; }
+    void Stop() override {}
+};
+
 }  // namespace vokadlo
