@@ -1,7 +1,10 @@
 #include "synthesis/SampleBank.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "engine/EngineSettings.h"
 #include "platform/CodePage.h"
@@ -41,20 +44,24 @@ constexpr TResourceName kResourceNames[] = {
     {"\xF8", "rv"},  // ř
 };
 
-// Reads a whole file onto the end of `sink`; false (and `sink` as before) when it cannot.
+// Reads a whole file onto the end of `sink`; false (and `sink` as before) when it cannot. Only a
+// regular file is a recording: a folder reports no usable size and a pipe would block.
 bool AppendFile(const std::string& path, TMemoryStream& sink) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
         return false;
     }
-    const std::streamoff size = file.tellg();
-    if (size < static_cast<std::streamoff>(kMinRecordingSize)) {
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size < kMinRecordingSize || size > INT32_MAX) {
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
         return false;
     }
     const std::size_t at = sink.size();
     sink.resize(at + static_cast<std::size_t>(size));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(sink.data() + at), size)) {
+    if (!file.read(reinterpret_cast<char*>(sink.data() + at), static_cast<std::streamsize>(size))) {
         sink.resize(at);
         return false;
     }

@@ -34,8 +34,9 @@ std::string DiskRecordingPath(std::string_view code);
 
 // Appends the whole recording (header and trailing chunk included) of a normalised code to
 // `sink`: from `resources`, or from disk when Settings.SamplesFromDisk is set (read at every
-// call). Appends nothing for a code without a recording, a missing or unreadable file, or a
-// disk file shorter than kMinRecordingSize bytes.
+// call). Appends nothing for a code without a recording, a missing or unreadable file, a path
+// that is not a regular file, or a disk file shorter than kMinRecordingSize bytes or longer than
+// 32-bit byte counts reach.
 void LoadPhonemeSample(std::string_view code, const IResourceStore& resources, TMemoryStream& sink);
 
 // The recording of a normalised code without copying a built-in one: a view of the resource,

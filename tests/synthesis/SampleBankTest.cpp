@@ -121,6 +121,8 @@ TEST_F(DiskSampleTest, MissingShortAndPresentFiles) {
     EXPECT_EQ(Loaded("a", resources), std::vector<std::int16_t>(24, 3));
     EXPECT_TRUE(Loaded("b", resources).empty());
     EXPECT_TRUE(Loaded("z", resources).empty());
+    std::filesystem::create_directory(folder / "c.wav");  // not a file: no recording, no throw
+    EXPECT_TRUE(Loaded("c", resources).empty());
     Settings.SampleFolder = (folder / "nowhere").string();
     EXPECT_TRUE(Loaded("a", resources).empty());
 }
