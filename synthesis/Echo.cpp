@@ -41,8 +41,12 @@ TTapPass PlanTap(TMemoryStream& line, std::int32_t& readPos, std::int32_t& lengt
     const auto start = static_cast<std::size_t>(length);
     const auto count = static_cast<std::size_t>(n);
     if (line.capacity() < 2 * (start + count)) {
-        // Room for the carried tail as well, so the line stops growing after the first chunk.
-        const auto headroom = static_cast<std::size_t>(std::max(Settings.EchoDelay, 0)) * t + 1;
+        // Room for the carried tail as well, so the line stops growing after the first chunk. The
+        // tail is at most the tap's delay; the room is capped at the samples held, so a long
+        // delay grows the line with the audio fed instead of reserving the whole delay at once.
+        const auto delay = static_cast<std::size_t>(std::max(Settings.EchoDelay, 0));
+        const std::size_t headroom =
+            std::min(delay * static_cast<std::size_t>(t) + 1, start + count);
         line.reserve(2 * (start + count + headroom));
     }
     EnsureBufferSize(line, 2 * static_cast<std::int64_t>(start + count));

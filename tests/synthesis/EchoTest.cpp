@@ -72,6 +72,19 @@ TEST_F(EchoTest, TailCarriesIntoNextChunkLosingTheLastStoredSample) {
     EXPECT_EQ(Echoed({1000, 0, 0, 0, 0, 0}), (std::vector<std::int16_t>{1000, 0, 0, 1000, 0, 0}));
 }
 
+TEST_F(EchoTest, LongDelayHoldsOnlyTheSamplesFed) {
+    // Inside a delay of 10^8 samples nothing is mixed, and each delay line holds what it was fed:
+    // memory follows the audio rendered, not the delay.
+    Use(3, 100'000'000, 8);
+    const std::vector<std::int16_t> dry(3000, 400);
+    EXPECT_EQ(Echoed(dry), dry);
+    EXPECT_EQ(Echoed(dry), dry);
+    for (int t = 0; t < 3; ++t) {
+        EXPECT_EQ(echo.EchoLength[t], 6000);
+        EXPECT_LE(echo.EchoBuffers[t].capacity(), 8U * 6000);
+    }
+}
+
 TEST_F(EchoTest, ShortChunksStayInsideTheInitialDelay) {
     Use(1, 10, 100);
     EXPECT_EQ(Echoed({500, 0, 0, 0}), (std::vector<std::int16_t>{500, 0, 0, 0}));
