@@ -42,6 +42,8 @@ const TTagCase kTags[] = {
     {"\\unknown=1\\a", 1, 0, 100, 63750},
     {"\\ton=5\\\\vol=7\\a", 1, 5, 100, 7},   // the second tag starts 8 from the end: chained
     {"\\ton=5\\{x}", 3, 5, 100, 63750},      // within the last six: spoken as letters
+    {"\\ton=5\\{x}abcd", 4, 5, 100, 63750},  // position 8 < 14 - 5: the second tag is read
+    {"\\ton=5\\{x}abc", 6, 5, 100, 63750},   // position 8, not < 13 - 5: "{x}" is spoken
     {"\\ton=\\abcdefgh", 9, 0, 100, 63750},  // "=" without a value: its "\" is left
     {"\\=5\\a", 5, 0, 100, 63750},           // no name: not a tag
     {"\\\\a", 3, 0, 100, 63750},             // empty tag
@@ -120,6 +122,10 @@ TEST_F(Tags, ReadTagSplitsNameAndValue) {
     EXPECT_EQ(ReadTag("x", 1).name, "");
     EXPECT_EQ(ReadTag("", 1).name, "");
     EXPECT_EQ(ReadTag("{x}", 9).name, "");
+    // The closing delimiter must be among the 255 characters after the opening one.
+    EXPECT_EQ(ReadTag("\\" + std::string(254, 'x') + "\\", 1).name, std::string(254, 'x'));
+    EXPECT_EQ(ReadTag("\\" + std::string(255, 'x') + "\\", 1).name, "");
+    EXPECT_EQ(ReadTag("{x=" + std::string(252, '7') + "}", 1).value, std::string(252, '7'));
     EXPECT_EQ(TagLength({"ton", "5"}), 7);
     EXPECT_EQ(TagLength({"ton", ""}), 5);
     EXPECT_EQ(TagLength({"", "5"}), 0);

@@ -96,6 +96,19 @@ TEST(SplitTags, SetsBackslashTagsAside) {
     const std::string far = std::string(120, 'a') + "\\x\\";
     EXPECT_EQ(SplitTags(far).word, "");
     EXPECT_EQ(SplitTags(far).rest, far);
+    // The window is the 100 characters after the word's first one.
+    const std::string near = "a" + std::string(99, 'b') + "\\x\\";
+    EXPECT_EQ(SplitTags(near).word, near.substr(0, 100));
+    EXPECT_EQ(SplitTags(near).rest, "\\x\\");
+    EXPECT_EQ(SplitTags("a" + std::string(100, 'b') + "\\x\\").word, "");
+    // A leading tag is closed only by a "\" among the 100 characters after its opening one.
+    const std::string tag = "\\" + std::string(99, 'v') + "\\";
+    EXPECT_EQ(SplitTags(tag + "12").prefix, tag);
+    EXPECT_EQ(SplitTags(tag + "12").word, "12");
+    const std::string open = "\\" + std::string(100, 'v') + "\\12";
+    EXPECT_EQ(SplitTags(open).prefix, "\\");
+    EXPECT_EQ(SplitTags(open).word, std::string(100, 'v'));
+    EXPECT_EQ(SplitTags(open).rest, "\\12");
 }
 
 TEST(RemoveBackslashTags, KeepsBraceTags) {
