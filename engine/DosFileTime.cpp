@@ -7,11 +7,17 @@ namespace vokadlo {
 
 std::int32_t PackDosDateTime(const std::tm& local) {
     const int year = local.tm_year + 1900;
-    if (year < 1980) {
-        return PackDosDateTime(std::tm{0, 0, 0, 1, 0, 80, 0, 0, 0, 0, nullptr});
-    }
-    if (year > 2107) {
-        return PackDosDateTime(std::tm{58, 59, 23, 31, 11, 207, 0, 0, 0, 0, nullptr});
+    // The packed form holds the years 1980..2107; times outside are held at its ends.
+    if (year < 1980 || year > 2107) {
+        std::tm edge{};
+        const bool early = year < 1980;
+        edge.tm_year = early ? 80 : 207;
+        edge.tm_mon = early ? 0 : 11;
+        edge.tm_mday = early ? 1 : 31;
+        edge.tm_hour = early ? 0 : 23;
+        edge.tm_min = early ? 0 : 59;
+        edge.tm_sec = early ? 0 : 58;
+        return PackDosDateTime(edge);
     }
     const auto date = static_cast<std::uint32_t>(((year - 1980) << 9) | ((local.tm_mon + 1) << 5) |
                                                  local.tm_mday);
@@ -32,8 +38,8 @@ std::int32_t FileAge(const std::filesystem::path& file) {
     const auto system = std::chrono::file_clock::to_sys(written);
     const std::time_t seconds = std::chrono::system_clock::to_time_t(
         std::chrono::time_point_cast<std::chrono::seconds>(system));
-    const std::tm* local = std::localtime(&seconds);  // the engine runs on one thread
-    return local ? PackDosDateTime(*local) : -1;
+    std::tm local{};
+    return localtime_r(&seconds, &local) ? PackDosDateTime(local) : -1;
 }
 
 }  // namespace vokadlo
