@@ -31,7 +31,6 @@ class TSpeechOutput {
     // Completes the WAV file (44-byte header with the sizes, mono, 16-bit, 22050 Hz) of every
     // chunk started. Without Finish no file is left behind.
     void FinishWav();
-    int ChunksStarted() const { return started_; }
 
   private:
     std::filesystem::path dumpDir_;
