@@ -1,6 +1,7 @@
 # Quick start: `make demo` speaks a sample sentence, `make check` builds and runs every test.
 BUILD ?= build
 BUILD_ASAN ?= build-asan
+BUILD_RELEASE ?= build-release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_TEXT ?= Dobrý den, já jsem Vokadlo, český hlas pro Linux.
 
@@ -11,15 +12,23 @@ all: build
 deps:
 	@scripts/install-deps
 
+# A user's build never fails on a warning; make check turns warnings into errors.
+WERROR ?= OFF
+
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOKADLO_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-check: test
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DVOKADLO_SANITIZE=ON
+check: WERROR = ON
+check: deps
+	tools/check-layers
+	$(MAKE) test WERROR=ON
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release -DVOKADLO_WERROR=ON
+	cmake --build $(BUILD_RELEASE) -j $(JOBS)
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DVOKADLO_SANITIZE=ON -DVOKADLO_WERROR=ON
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
@@ -38,4 +47,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_RELEASE)

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "engine/OrvTts.h"
 #include "platform/ConfigDir.h"
 #include "tests/doubles/HeadlessEngine.h"

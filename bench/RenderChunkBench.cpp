@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/AllocationCounter.h"
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "synthesis/WavImage.h"
 #include "synthesis/WaveAssembly.h"
 #include "voice/BuiltinVoice.h"

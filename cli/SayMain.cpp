@@ -10,10 +10,10 @@
 
 #include "cli/SayOptions.h"
 #include "cli/SpeechOutput.h"
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "engine/OrvTts.h"
 #include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 #include "platform/ConfigDir.h"
 #include "platform/EventLoop.h"
 #include "platform/PortAudioPlayer.h"

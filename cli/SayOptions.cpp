@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "engine/OrvTts.h"
 #include "platform/ConfigDir.h"
 

@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "engine/ParseInt.h"
+#include "core/ParseInt.h"
 #include "engine/SayText.h"
 #include "platform/ConfigDir.h"
 #include "platform/RegSettingsStore.h"

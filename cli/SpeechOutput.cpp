@@ -5,7 +5,7 @@
 
 #include "cli/TraceJson.h"
 #include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo::cli {
 namespace {

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "cli/WavWriter.h"
-#include "engine/ChunkRecord.h"
-#include "engine/MemoryStream.h"
+#include "core/ChunkRecord.h"
+#include "core/MemoryStream.h"
 
 namespace vokadlo::cli {
 

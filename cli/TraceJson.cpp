@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo::cli {
 namespace {

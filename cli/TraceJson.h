@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/ChunkRecord.h"
+#include "core/ChunkRecord.h"
 
 namespace vokadlo::cli {
 

@@ -1,9 +1,9 @@
 // The queue side of chunk preparation: recognising a new text and cutting the next chunk.
 #include <algorithm>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "engine/TextPipeline.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo {
 namespace {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo {
 

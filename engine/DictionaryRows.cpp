@@ -1,6 +1,6 @@
 #include "engine/DictionaryRows.h"
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 #include "text/ReplaceAll.h"
 #include "text/WordConversion.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "engine/EngineSettings.h"
-#include "engine/Numeric.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
 
 namespace vokadlo {
 

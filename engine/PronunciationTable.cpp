@@ -1,6 +1,6 @@
 #include "engine/PronunciationTable.h"
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo {
 

@@ -1,7 +1,7 @@
 #include "engine/SayParam.h"
 
-#include "engine/ParseInt.h"
-#include "platform/CodePage.h"
+#include "core/ParseInt.h"
+#include "core/CodePage.h"
 
 namespace vokadlo {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/EngineSettings.h"
-#include "engine/Numeric.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
 #include "synthesis/WavImage.h"
 
 namespace vokadlo {

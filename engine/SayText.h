@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/ChunkRecord.h"
-#include "engine/MemoryStream.h"
+#include "core/ChunkRecord.h"
+#include "core/MemoryStream.h"
 #include "platform/Platform.h"
 #include "synthesis/Echo.h"
 #include "synthesis/RenderBuffers.h"

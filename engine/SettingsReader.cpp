@@ -4,9 +4,9 @@
 // after construction and whenever the flag is raised, clearing the flag before it reads.
 #include <algorithm>
 
-#include "engine/EngineSettings.h"
-#include "engine/Numeric.h"
-#include "engine/ParseInt.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
+#include "core/ParseInt.h"
 #include "engine/SayText.h"
 
 namespace vokadlo {

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "engine/ParseInt.h"
+#include "core/ParseInt.h"
 #include "engine/SayText.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/ChunkRecord.h"
+#include "core/ChunkRecord.h"
 #include "engine/SayText.h"
 
 namespace vokadlo {

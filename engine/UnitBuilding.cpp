@@ -1,7 +1,7 @@
 // Building the sound units of a processed chunk text, and completing the record.
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "engine/TextPipeline.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo {
 namespace {

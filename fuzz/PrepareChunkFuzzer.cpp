@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "engine/OrvTts.h"
-#include "engine/ParseInt.h"
+#include "core/ParseInt.h"
 #include "platform/ConfigDir.h"
 #include "tests/doubles/HeadlessEngine.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/Notice.h"
-#include "platform/ResourceStore.h"
+#include "core/ResourceStore.h"
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Timers.h"

@@ -1,7 +1,7 @@
 #include "platform/RegSettingsStore.h"
 
 #include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 #include "platform/ConfigDir.h"
 
 namespace vokadlo {

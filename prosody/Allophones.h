@@ -1,7 +1,7 @@
 // Allophone choice: which recording each unit of a chunk plays.
 #pragma once
 
-#include "engine/ChunkRecord.h"
+#include "core/ChunkRecord.h"
 
 namespace vokadlo {
 

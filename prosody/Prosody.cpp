@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/EngineSettings.h"
-#include "engine/Numeric.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
 #include "prosody/Allophones.h"
 #include "prosody/RandomSource.h"
 #include "prosody/Timing.h"

@@ -1,7 +1,7 @@
 // The program-wide linear congruential generator and its seeding.
 #include "prosody/RandomSource.h"
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 
 namespace vokadlo {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "engine/EngineSettings.h"
-#include "engine/Numeric.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
 #include "prosody/RandomSource.h"
 #include "prosody/TimingTables.h"
 #include "prosody/UnitCondition.h"

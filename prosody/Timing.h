@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/ChunkRecord.h"
+#include "core/ChunkRecord.h"
 
 namespace vokadlo {
 

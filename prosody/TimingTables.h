@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/ChunkRecord.h"
-#include "engine/EngineSettings.h"
+#include "core/ChunkRecord.h"
+#include "core/EngineSettings.h"
 
 namespace vokadlo {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/ChunkRecord.h"
+#include "core/ChunkRecord.h"
 
 namespace vokadlo {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/Numeric.h"
+#include "core/Numeric.h"
 #include "synthesis/SampleBlocks.h"
 #include "synthesis/SampleMath.h"
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/MemoryStream.h"
+#include "core/MemoryStream.h"
 
 namespace vokadlo {
 

@@ -2,8 +2,8 @@
 #include <array>
 #include <cstring>
 
-#include "engine/EngineSettings.h"
-#include "engine/Numeric.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
 #include "synthesis/BufferOps.h"
 #include "synthesis/Echo.h"
 #include "synthesis/SampleBlocks.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/MemoryStream.h"
+#include "core/MemoryStream.h"
 
 namespace vokadlo {
 

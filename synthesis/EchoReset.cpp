@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "synthesis/Echo.h"
 
 namespace vokadlo {

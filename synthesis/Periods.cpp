@@ -4,8 +4,8 @@
 #include <array>
 #include <cstring>
 
-#include "engine/EngineSettings.h"
-#include "engine/Numeric.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
 #include "synthesis/BufferOps.h"
 #include "synthesis/SampleMath.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/MemoryStream.h"
+#include "core/MemoryStream.h"
 #include "synthesis/RenderBuffers.h"
 
 namespace vokadlo {

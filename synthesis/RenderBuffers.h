@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/MemoryStream.h"
+#include "core/MemoryStream.h"
 
 namespace vokadlo {
 

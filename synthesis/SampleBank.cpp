@@ -6,8 +6,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "engine/EngineSettings.h"
-#include "platform/CodePage.h"
+#include "core/EngineSettings.h"
+#include "core/CodePage.h"
 
 namespace vokadlo {
 namespace {

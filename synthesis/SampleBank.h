@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/MemoryStream.h"
-#include "platform/ResourceStore.h"
+#include "core/MemoryStream.h"
+#include "core/ResourceStore.h"
 
 namespace vokadlo {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "engine/MemoryStream.h"
-#include "platform/ResourceStore.h"
+#include "core/MemoryStream.h"
+#include "core/ResourceStore.h"
 
 namespace vokadlo {
 

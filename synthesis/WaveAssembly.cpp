@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "engine/EngineSettings.h"
-#include "engine/Numeric.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
 #include "synthesis/BufferOps.h"
 #include "synthesis/Periods.h"
 #include "synthesis/SampleBank.h"

@@ -1,9 +1,9 @@
 // Wave assembly: one prepared chunk into a complete WAV image.
 #pragma once
 
-#include "engine/ChunkRecord.h"
-#include "engine/MemoryStream.h"
-#include "platform/ResourceStore.h"
+#include "core/ChunkRecord.h"
+#include "core/MemoryStream.h"
+#include "core/ResourceStore.h"
 #include "synthesis/Echo.h"
 #include "synthesis/RenderBuffers.h"
 

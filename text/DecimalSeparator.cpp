@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 
 namespace vokadlo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 #include "text/TagSpans.h"
 
 namespace vokadlo {

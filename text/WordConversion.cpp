@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 #include "text/NumberSyntax.h"
 #include "text/NumberWords.h"
 #include "text/ReplaceAll.h"

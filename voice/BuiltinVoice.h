@@ -1,7 +1,7 @@
 // The built-in voice: the 34 phoneme recordings compiled into the program.
 #pragma once
 
-#include "platform/ResourceStore.h"
+#include "core/ResourceStore.h"
 
 namespace vokadlo {
 

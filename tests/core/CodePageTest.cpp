@@ -1,9 +1,9 @@
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/Numeric.h"
-#include "engine/ParseInt.h"
+#include "core/Numeric.h"
+#include "core/ParseInt.h"
 
 namespace vokadlo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <variant>
 #include <vector>
 
-#include "engine/MemoryStream.h"
+#include "core/MemoryStream.h"
 #include "platform/Notice.h"
-#include "platform/ResourceStore.h"
+#include "core/ResourceStore.h"
 #include "platform/SettingsStore.h"
 
 namespace vokadlo::test {

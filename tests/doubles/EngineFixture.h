@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "engine/OrvTts.h"
 #include "platform/ConfigDir.h"
 #include "tests/doubles/Doubles.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/MemoryStream.h"
+#include "core/MemoryStream.h"
 #include "platform/SoundPlayer.h"
 #include "tests/doubles/VirtualClock.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/ParseInt.h"
+#include "core/ParseInt.h"
 #include "tests/engine/TextFixture.h"
 
 namespace vokadlo::test {

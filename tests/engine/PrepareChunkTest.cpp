@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "engine/TextPipeline.h"
 #include "tests/engine/TextFixture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/OrvTts.h"
-#include "engine/ParseInt.h"
+#include "core/ParseInt.h"
 #include "tests/doubles/EngineFixture.h"
 
 namespace vokadlo::test {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <random>
 
-#include "engine/EngineSettings.h"
-#include "engine/ParseInt.h"
+#include "core/EngineSettings.h"
+#include "core/ParseInt.h"
 #include "engine/TextPipeline.h"
 #include "tests/engine/TextFixture.h"
 #include "text/TagSpans.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/ParseInt.h"
+#include "core/ParseInt.h"
 #include "engine/Tags.h"
 #include "engine/TextPipeline.h"
 #include "tests/engine/TextFixture.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/OrvTts.h"
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 #include "tests/doubles/EngineFixture.h"
 
 namespace vokadlo::test {

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "engine/ChunkRecord.h"
+#include "core/ChunkRecord.h"
 
 namespace vokadlo::test {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "prosody/Timing.h"
 #include "tests/prosody/ChunkBuilder.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "prosody/Prosody.h"
 #include "tests/prosody/ChunkBuilder.h"
 

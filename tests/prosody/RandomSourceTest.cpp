@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "tests/prosody/ChunkBuilder.h"
 
 namespace vokadlo {

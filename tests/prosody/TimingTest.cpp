@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "prosody/Prosody.h"
 #include "prosody/RandomSource.h"
 #include "tests/prosody/ChunkBuilder.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "synthesis/Periods.h"
 #include "synthesis/SampleBank.h"
 #include "synthesis/WavImage.h"

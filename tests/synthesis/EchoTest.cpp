@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "tests/synthesis/SynthesisTestUtil.h"
 
 namespace vokadlo::test {

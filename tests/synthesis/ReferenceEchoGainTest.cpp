@@ -6,7 +6,7 @@
 #include <cmath>
 #include <random>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "synthesis/BufferOps.h"
 #include "synthesis/Echo.h"
 #include "tests/synthesis/SynthesisTestUtil.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "synthesis/WavImage.h"
 #include "tests/synthesis/SynthesisTestUtil.h"
 

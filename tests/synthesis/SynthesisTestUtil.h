@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/ChunkRecord.h"
-#include "engine/MemoryStream.h"
+#include "core/ChunkRecord.h"
+#include "core/MemoryStream.h"
 #include "synthesis/SampleMath.h"
 #include "tests/doubles/Doubles.h"
 

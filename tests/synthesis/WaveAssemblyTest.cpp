@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "synthesis/BufferOps.h"
 #include "synthesis/WavImage.h"
 #include "tests/synthesis/SynthesisTestUtil.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CodePage.h"
+#include "core/CodePage.h"
 
 namespace vokadlo::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/EngineSettings.h"
+#include "core/EngineSettings.h"
 #include "tests/text/Cp.h"
 #include "text/DecimalSeparator.h"
 #include "text/TagSpans.h"

@@ -1,4 +1,4 @@
-#include "engine/ParseInt.h"
+#include "core/ParseInt.h"
 
 #include <string>
 
