@@ -10,16 +10,10 @@
 
 #include "cli/SayOptions.h"
 #include "cli/SpeechOutput.h"
-#include "core/EngineSettings.h"
-#include "engine/OrvTts.h"
-#include "platform/AtomicFile.h"
 #include "core/CodePage.h"
+#include "engine/EngineSession.h"
+#include "platform/AtomicFile.h"
 #include "platform/ConfigDir.h"
-#include "platform/EventLoop.h"
-#include "platform/PortAudioPlayer.h"
-#include "platform/RegSettingsStore.h"
-#include "platform/VirtualClock.h"
-#include "voice/BuiltinVoice.h"
 
 namespace vokadlo::cli {
 namespace {
@@ -38,14 +32,6 @@ int Fail(int status, const std::string& message) {
     std::cerr << "vokadlo-say: " << message << '\n';
     return status;
 }
-
-// Notices go to standard error, in UTF-8.
-class TStderrNotice final : public INotice {
-  public:
-    void Show(const std::string& text) override {
-        std::cerr << "vokadlo-say: " << Cp1250ToUtf8(text) << '\n';
-    }
-};
 
 std::optional<std::string> ReadInput(const TSayOptions& o) {
     if (!o.words.empty()) {
@@ -106,40 +92,17 @@ int Run(int argc, char** argv) {
     if (!input) {
         return Fail(kExitUsage, options.file + ": cannot read the file");
     }
-    std::string text;
     const bool utf8 = IsValidUtf8(*input);
     if (options.encoding == "utf-8" && !utf8) {
         return Fail(kExitUsage, "the text is not valid UTF-8 (try --encoding cp1250)");
     }
-    text = (options.encoding == "cp1250" || !utf8) ? *input : Utf8ToCp1250(*input);
+    const std::string text =
+        (options.encoding == "cp1250" || !utf8) ? *input : Utf8ToCp1250(*input);
 
     if (!options.configDir.empty()) {
         SetConfigDirOverride(options.configDir);
     }
     const bool toFile = !options.wavOut.empty();
-
-    TStderrNotice notice;
-    TVirtualClock clock;
-    TSilentPlayer freePlayer;  // writing a file: every image is accepted at once
-    TPortAudioPlayer soundCard;
-    bool loopFailed = false;
-    TEventLoop loop([&](const std::string& message) {
-        loopFailed = true;
-        Fail(kExitFailed, message);
-    });
-    if (!toFile && !soundCard.Open()) {
-        return Fail(kExitFailed, soundCard.Problem() + "; use -w FILE to write a WAV file instead");
-    }
-
-    TPlatform platform;
-    platform.Player = toFile ? static_cast<ISoundPlayer*>(&freePlayer) : &soundCard;
-    platform.Timers = toFile ? static_cast<ITimerFactory*>(&clock) : &loop;
-    platform.Notice = &notice;
-    platform.Resources = &BuiltinVoice();
-    platform.CreateSettingsStore = [] {
-        return std::make_unique<TRegSettingsStore>(TRegSettingsStore::DefaultFile());
-    };
-    SetPlatform(platform);
 
     std::FILE* verbose = options.verbose ? (options.wavOut == "-" ? stderr : stdout) : nullptr;
     std::unique_ptr<TSpeechOutput> output;
@@ -150,67 +113,55 @@ int Run(int argc, char** argv) {
         return Fail(kExitUsage, e.what());
     }
 
-    // The store's values first, so that the options given here win over them.
-    Settings.SpeechEnabled = true;
-    SayTextInstance = std::make_unique<TSayText>(options.voice);
-    TSayText& engine = *SayTextInstance;
-    engine.ReadEngineSettings();
-    ApplySayOptions(options);
-
     bool finished = false;
-    std::string outputError;  // why an output failed; the engine then halts the speech
-    SetSayCallback([&](const std::string& display, const TMemoryStream* stream) {
-        try {
-            if (stream) {
-                output->ChunkStarted(display, *stream);
-            } else if (display.empty()) {
-                finished = true;
-            }
-        } catch (const std::exception& e) {
-            outputError = e.what();
-            throw;
-        }
-    });
-    engine.ChunkObserver = [&](const TSayWord& record, const TMemoryStream& image,
+    bool failed = false;
+    TSessionEvents events;
+    events.ChunkStarted = [&](const TChunkStart& chunk) {
+        output->ChunkStarted(chunk.display, chunk.image);
+    };
+    events.ChunkRendered = [&](const TSayWord& record, const TMemoryStream& image,
                                std::uint8_t slot, const std::string& display) {
         output->ChunkRendered(record, image, slot, display);
     };
+    events.End = [&] { finished = true; };
+    events.Error = [&](const std::string& message) {
+        failed = true;
+        Fail(kExitFailed, message);
+    };
+
+    TSessionConfig config;
+    config.output = toFile ? TSessionConfig::TOutput::Silent : TSessionConfig::TOutput::SoundCard;
+    config.voice = options.voice;
+    config.programName = "vokadlo-say";
+    // Building the engine reads the store's values first, so that the options given here win.
+    TEngineSession session(std::move(config), std::move(events));
+    if (!toFile && !session.HasSound()) {
+        return Fail(kExitFailed,
+                    session.SoundProblem() + "; use -w FILE to write a WAV file instead");
+    }
+    ApplySayOptions(options, session);
 
     std::signal(SIGINT, OnInterrupt);
     std::signal(SIGTERM, OnInterrupt);
-    const auto idle = [&] { return !engine.StepTimer->Enabled() && !engine.EndTimer->Enabled(); };
-    int status = 0;
-    try {
-        if (options.wordMode) {
-            SayWord(text);
-        } else {
-            Say(text);
-        }
-        if (toFile) {
-            TProgress progress(text.size(), ::isatty(STDERR_FILENO) && text.size() > 2000);
-            while (!idle() && !interrupted) {
-                clock.Advance(kStepInterval);
-                progress.Update(engine.PendingText.size());
-            }
-            progress.Done();
-        } else {
-            loop.Run([&] { return idle() || interrupted; });
-        }
-    } catch (const std::exception& e) {
-        status = Fail(kExitFailed, e.what());
+    if (options.wordMode) {
+        session.SpeakWord(text);
+    } else {
+        session.Speak(text);
     }
+    TProgress progress(text.size(), toFile && ::isatty(STDERR_FILENO) && text.size() > 2000);
+    session.RunUntilIdle([&] {
+        progress.Update(session.PendingBytes());
+        return interrupted != 0;
+    });
+    progress.Done();
 
     if (interrupted) {
-        Say("");  // cut off the sound at once
-        FinalizeEngine();
+        session.Stop();  // cut off the sound at once
         return kExitInterrupted;
     }
-    if (status == 0 && !outputError.empty()) {
-        status = Fail(kExitFailed, outputError);
-    }
+    int status = failed ? kExitFailed : 0;
     if (status == 0 && !finished && !IsBlank(text)) {
-        status = loopFailed ? kExitFailed
-                            : Fail(kExitFailed, "speech stopped before the end of the text");
+        status = Fail(kExitFailed, "speech stopped before the end of the text");
     }
     if (toFile && status == 0) {
         try {
@@ -219,7 +170,6 @@ int Run(int argc, char** argv) {
             status = Fail(kExitFailed, e.what());
         }
     }
-    FinalizeEngine();  // before the player and timers above are destroyed
     return status;
 }
 
@@ -231,7 +181,6 @@ int main(int argc, char** argv) {
         return vokadlo::cli::Run(argc, argv);
     } catch (const std::exception& e) {
         std::cerr << "vokadlo-say: " << e.what() << '\n';
-        vokadlo::FinalizeEngine();
         return 1;
     }
 }

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "core/EngineSettings.h"
-#include "engine/OrvTts.h"
+#include "engine/EngineSession.h"
 #include "platform/ConfigDir.h"
 
 namespace vokadlo::cli {
@@ -116,31 +116,40 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
     return {};
 }
 
-void ApplySayOptions(const TSayOptions& o) {
-    const auto assign = [](const auto& option, auto& setting) {
-        if (option) {
-            setting = *option;
-        }
-    };
-    TEngineSettings& s = Settings;
-    assign(o.seed, s.ProsodySeed);
-    if (o.speed) {
-        s.SpeedFactor = *o.speed / 100.0;
+void ApplySayOptions(const TSayOptions& o, TEngineSession& session) {
+    const TEngineSettings& s = Settings;
+    if (o.seed) {
+        session.SetSeed(*o.seed);
     }
-    assign(o.pitch, s.PitchShift);
-    assign(o.volume, s.OutputVolume);
-    assign(o.echoTracks, s.EchoTracks);
-    assign(o.echoDelay, s.EchoDelay);
-    assign(o.echoVolume, s.EchoVolume);
-    assign(o.intonation, s.IntonationOn);
-    assign(o.linear, s.IntonationLinear);
-    assign(o.randomLength, s.RandomLength);
-    assign(o.wordSpace, s.WordSpaceLength);
-    assign(o.periodPause, s.PeriodPauseLength);
-    assign(o.decimalSeparator, s.DecimalSeparator);
+    if (o.speed) {
+        session.SetSpeedPercent(*o.speed);
+    }
+    if (o.pitch) {
+        session.SetPitch(*o.pitch);
+    }
+    if (o.volume) {
+        session.SetVolume(*o.volume);
+    }
+    if (o.echoTracks || o.echoDelay || o.echoVolume) {
+        session.SetEcho(o.echoTracks.value_or(s.EchoTracks), o.echoDelay.value_or(s.EchoDelay),
+                        o.echoVolume.value_or(s.EchoVolume));
+    }
+    if (o.intonation || o.linear) {
+        session.SetIntonation(o.intonation.value_or(s.IntonationOn),
+                              o.linear.value_or(s.IntonationLinear));
+    }
+    if (o.randomLength) {
+        session.SetRandomSpread(*o.randomLength);
+    }
+    if (o.wordSpace || o.periodPause) {
+        session.SetPauses(o.wordSpace.value_or(s.WordSpaceLength),
+                          o.periodPause.value_or(s.PeriodPauseLength));
+    }
+    if (o.decimalSeparator) {
+        Settings.DecimalSeparator = *o.decimalSeparator;
+    }
     if (!o.samplesDir.empty()) {
-        s.SamplesFromDisk = true;
-        s.SampleFolder = o.samplesDir;
+        session.SetSamplesFromDisk(true, o.samplesDir);
     }
 }
 

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace vokadlo {
+class TEngineSession;
+}
+
 namespace vokadlo::cli {
 
 struct TSayOptions {
@@ -43,7 +47,7 @@ struct TParseOutcome {
 
 TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& options);
 
-// Writes the options into the engine-wide settings and the engine (built by the caller).
-void ApplySayOptions(const TSayOptions& options);
+// Hands the options given to the session's settings; the others keep their values.
+void ApplySayOptions(const TSayOptions& options, TEngineSession& session);
 
 }  // namespace vokadlo::cli

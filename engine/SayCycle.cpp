@@ -73,10 +73,14 @@ void TSayText::SpeakStep() {
             ChunkReady = false;
             PrepareChunk();  // the next chunk is rendered while the current one plays
             StepTimer->SetEnabled(true);
-        } catch (...) {
-            // Speech halts silently; a chunk already started plays to its end and the next
-            // Speak starts afresh.
+        } catch (const std::exception& e) {
+            // Speech halts; a chunk already started plays to its end and the next Speak starts
+            // afresh. Only a host that asked hears why.
             StepTimer->SetEnabled(false);
+            ReportStepError(e.what());
+        } catch (...) {
+            StepTimer->SetEnabled(false);
+            ReportStepError("unknown error");
         }
         return;
     }

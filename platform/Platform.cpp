@@ -85,4 +85,10 @@ std::unique_ptr<ISettingsStore> CreatePlatformSettingsStore() {
     return std::make_unique<TEmptySettingsStore>();
 }
 
+void ReportStepError(const std::string& message) {
+    if (Installed().StepError) {
+        Installed().StepError(message);
+    }
+}
+
 }  // namespace vokadlo

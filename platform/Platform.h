@@ -3,9 +3,10 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
-#include "platform/Notice.h"
 #include "core/ResourceStore.h"
+#include "platform/Notice.h"
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Timers.h"
@@ -21,6 +22,8 @@ struct TPlatform {
     INotice* Notice = nullptr;
     const IResourceStore* Resources = nullptr;
     std::function<std::unique_ptr<ISettingsStore>()> CreateSettingsStore;
+    // Hears the message of an error the say cycle's step stops on (otherwise unreported).
+    std::function<void(const std::string& message)> StepError;
 };
 
 // Installs the services that engines built from now on use.
@@ -32,5 +35,7 @@ ITimerFactory& PlatformTimers();
 INotice& PlatformNotice();
 const IResourceStore& PlatformResources();
 std::unique_ptr<ISettingsStore> CreatePlatformSettingsStore();
+// Passes a step's error message to the installed StepError, if any.
+void ReportStepError(const std::string& message);
 
 }  // namespace vokadlo

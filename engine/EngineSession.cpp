@@ -1,0 +1,334 @@
+#include "engine/EngineSession.h"
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+
+#include "core/CodePage.h"
+#include "core/EngineSettings.h"
+#include "core/Numeric.h"
+#include "engine/OrvTts.h"
+#include "platform/EventLoop.h"
+#include "platform/PacedSilentPlayer.h"
+#include "platform/Platform.h"
+#include "platform/PortAudioPlayer.h"
+#include "platform/RegSettingsStore.h"
+#include "platform/StderrNotice.h"
+#include "platform/VirtualClock.h"
+#include "voice/BuiltinVoice.h"
+
+namespace vokadlo {
+namespace {
+
+bool sessionExists = false;
+
+}  // namespace
+
+// The services a session made itself; only those the host did not bring exist.
+struct TEngineSession::TServices {
+    std::optional<TVirtualClock> clock;
+    std::optional<TEventLoop> loop;
+    std::optional<TPortAudioPlayer> soundCard;
+    std::optional<TPacedSilentPlayer> pacedSilence;
+    std::optional<TSilentPlayer> silence;
+    std::optional<TStderrNotice> notice;
+
+    ITimerFactory* timers = nullptr;
+    ISoundPlayer* player = nullptr;
+    INotice* shownNotice = nullptr;
+};
+
+// Wraps the host's timers so that no exception reaches its event loop: a handler that throws
+// has its timer disabled and its message reported as an Error event.
+class TEngineSession::TGuardedTimers final : public ITimerFactory {
+  public:
+    TGuardedTimers(ITimerFactory& inner, TEngineSession& session)
+        : inner_(inner), session_(session) {}
+
+    std::unique_ptr<ITimer> CreateTimer(int intervalMs, std::function<void()> handler) override {
+        // The cell outlives the guarded timer in the handler's capture: a tick that arrives
+        // after the timer is gone finds it empty.
+        auto cell = std::make_shared<ITimer*>(nullptr);
+        auto guarded = [this, cell, handler = std::move(handler)] {
+            try {
+                handler();
+            } catch (const std::exception& e) {
+                Halt(cell, e.what());
+            } catch (...) {
+                Halt(cell, "unknown error");
+            }
+        };
+        auto timer = std::make_unique<TGuardedTimer>(inner_.CreateTimer(intervalMs, guarded), cell);
+        return timer;
+    }
+
+  private:
+    class TGuardedTimer final : public ITimer {
+      public:
+        TGuardedTimer(std::unique_ptr<ITimer> inner, std::shared_ptr<ITimer*> cell)
+            : inner_(std::move(inner)), cell_(std::move(cell)) {
+            *cell_ = inner_.get();
+        }
+        ~TGuardedTimer() override { *cell_ = nullptr; }
+        void SetInterval(int ms) override { inner_->SetInterval(ms); }
+        void SetEnabled(bool enabled) override { inner_->SetEnabled(enabled); }
+        bool Enabled() const override { return inner_->Enabled(); }
+
+      private:
+        std::unique_ptr<ITimer> inner_;
+        std::shared_ptr<ITimer*> cell_;
+    };
+
+    void Halt(const std::shared_ptr<ITimer*>& cell, const std::string& message) {
+        if (*cell) {
+            (*cell)->SetEnabled(false);
+        }
+        session_.ReportError(message);
+    }
+
+    ITimerFactory& inner_;
+    TEngineSession& session_;
+};
+
+TEngineSession::TEngineSession(TSessionConfig config, TSessionEvents events)
+    : config_(std::move(config)),
+      events_(std::move(events)),
+      services_(std::make_unique<TServices>()) {
+    if (sessionExists) {
+        throw std::logic_error("only one engine session may exist at a time");
+    }
+    TServices& s = *services_;
+    const bool silent = config_.output == TSessionConfig::TOutput::Silent;
+
+    s.player = config_.player;
+    if (!s.player && silent) {
+        s.player = &s.silence.emplace();
+    }
+    if (!s.player) {
+        TPortAudioPlayer& card = s.soundCard.emplace();
+        if (card.Open()) {
+            s.player = &card;
+        } else {
+            soundProblem_ = card.Problem();
+            s.soundCard.reset();
+            s.player = &s.pacedSilence.emplace();
+        }
+    }
+    s.timers = config_.timers;
+    if (!s.timers) {
+        s.timers = silent ? static_cast<ITimerFactory*>(&s.clock.emplace())
+                          : static_cast<ITimerFactory*>(&s.loop.emplace());
+    }
+    s.shownNotice = config_.notice ? config_.notice : &s.notice.emplace(config_.programName);
+    guardedTimers_ = std::make_unique<TGuardedTimers>(*s.timers, *this);
+
+    TPlatform platform;
+    platform.Player = s.player;
+    platform.Timers = guardedTimers_.get();
+    platform.Notice = s.shownNotice;
+    platform.Resources = config_.resources ? config_.resources : &BuiltinVoice();
+    platform.CreateSettingsStore = config_.settingsStore ? config_.settingsStore : [] {
+        return std::unique_ptr<ISettingsStore>(
+            std::make_unique<TRegSettingsStore>(TRegSettingsStore::DefaultFile()));
+    };
+    platform.StepError = [this](const std::string& message) { ReportError(message); };
+    SetPlatform(platform);
+
+    sessionExists = true;
+    // A session after an earlier one in the same program speaks again.
+    Settings.EngineFinalized = false;
+    if (config_.enableSpeech) {
+        Settings.SpeechEnabled = true;
+    }
+    if (config_.buildEngine) {
+        try {
+            InstallEngine();
+        } catch (...) {
+            FinalizeEngine();
+            SetPlatform(TPlatform{});
+            sessionExists = false;
+            throw;
+        }
+    }
+}
+
+TEngineSession::~TEngineSession() {
+    // Sound first, then the engine, then (as members) the services it used.
+    services_->player->Stop();
+    FinalizeEngine();
+    SetPlatform(TPlatform{});
+    sessionExists = false;
+}
+
+void TEngineSession::InstallEngine() {
+    SayTextInstance.reset();
+    SayTextInstance = std::make_unique<TSayText>(config_.voice);
+    SetSayCallback(
+        [this](const std::string& text, const TMemoryStream* stream) { OnCallback(text, stream); });
+    SayTextInstance->ChunkObserver = events_.ChunkRendered;
+    SayTextInstance->ReadEngineSettings();
+}
+
+std::string TEngineSession::ForEngine(std::string_view text, TTextEncoding encoding) const {
+    std::string converted =
+        encoding == TTextEncoding::Utf8 ? Utf8ToCp1250(text) : std::string(text);
+    if (plainText_) {
+        std::replace(converted.begin(), converted.end(), '\\', ' ');
+        std::replace(converted.begin(), converted.end(), '{', ' ');
+    }
+    return converted;
+}
+
+bool TEngineSession::Speak(std::string_view text, TTextEncoding encoding) {
+    return Begin(text, encoding, false);
+}
+
+bool TEngineSession::SpeakWord(std::string_view text, TTextEncoding encoding) {
+    return Begin(text, encoding, true);
+}
+
+bool TEngineSession::Begin(std::string_view text, TTextEncoding encoding, bool wordMode) {
+    try {
+        const std::string engineText = ForEngine(text, encoding);
+        // As the design's hosts do: the callback goes in before every say (it builds the engine
+        // when there is none yet).
+        SetSayCallback(
+            [this](const std::string& t, const TMemoryStream* stream) { OnCallback(t, stream); });
+        SayTextInstance->ChunkObserver = events_.ChunkRendered;
+        chunkIndex_ = 0;
+        if (wordMode) {
+            SayWord(engineText);
+        } else {
+            Say(engineText);
+        }
+        return true;
+    } catch (const std::exception& e) {
+        ReportError(e.what());
+        return false;
+    }
+}
+
+void TEngineSession::Stop() {
+    chunkIndex_ = 0;
+    Say("");
+}
+
+bool TEngineSession::Speaking() const {
+    const TSayText* engine = SayTextInstance.get();
+    return engine && (engine->StepTimer->Enabled() || engine->EndTimer->Enabled());
+}
+
+std::size_t TEngineSession::PendingBytes() const {
+    return SayTextInstance ? SayTextInstance->PendingText.size() : 0;
+}
+
+void TEngineSession::OnCallback(const std::string& text, const TMemoryStream* stream) {
+    if (stream) {
+        const TSayText& engine = *SayTextInstance;
+        ++chunkIndex_;
+        if (events_.ChunkStarted) {
+            events_.ChunkStarted({text, *stream, engine.CurrentSlot, chunkIndex_});
+        }
+        if (events_.Bookmark) {
+            // The slot that starts playing is still the current one during the report.
+            const TSayWord& word = SayTextInstance->Words[engine.CurrentSlot - 1];
+            const auto count = std::min<std::size_t>(word.Chars.size(), word.CharCount);
+            for (std::size_t i = 0; i < count; ++i) {
+                const auto& places = i == 0 ? word.Chars[i].MarksAtStart : word.Chars[i].Marks;
+                for (const std::int32_t mark : places) {
+                    if (mark != 0) {
+                        events_.Bookmark(mark);
+                    }
+                }
+            }
+        }
+    } else if (text == kEndMarker) {
+        if (events_.EndMarker) {
+            events_.EndMarker();
+        }
+    } else if (text.empty()) {
+        if (events_.End) {
+            events_.End();
+        }
+    }
+}
+
+void TEngineSession::ReportError(const std::string& message) {
+    if (!events_.Error) {
+        return;
+    }
+    try {
+        events_.Error(message);
+    } catch (...) {
+        // The error report is the last stop; an exception from it has nowhere to go.
+    }
+}
+
+void TEngineSession::SetVoice(std::int32_t voice) {
+    Stop();
+    config_.voice = voice;
+    InstallEngine();
+}
+
+void TEngineSession::SetSpeedPercent(double percent) {
+    if (SayTextInstance) {
+        SayTextInstance->SpeedPercent = ClampToInt32(Round(percent));
+    }
+    Settings.SpeedFactor = percent / 100.0;
+}
+
+void TEngineSession::SetPitch(std::int32_t steps) {
+    Settings.PitchShift = steps;
+}
+
+void TEngineSession::SetVolume(std::int32_t volume) {
+    Settings.OutputVolume = volume;
+}
+
+void TEngineSession::SetEcho(std::int32_t tracks, std::int32_t delaySamples, std::int32_t volume) {
+    Settings.EchoTracks = std::clamp(tracks, 0, 10);
+    SetSayParam(static_cast<std::uint8_t>(TSayParam::EchoDelay), std::int64_t{delaySamples});
+    SetSayParam(static_cast<std::uint8_t>(TSayParam::EchoVolume), std::int64_t{volume});
+}
+
+void TEngineSession::SetIntonation(bool on, bool linear) {
+    Settings.IntonationOn = on;
+    Settings.IntonationLinear = linear;
+}
+
+void TEngineSession::SetPauses(std::int32_t wordSpaceMs, std::int32_t periodPauseMs) {
+    Settings.WordSpaceLength = wordSpaceMs;
+    Settings.PeriodPauseLength = periodPauseMs;
+}
+
+void TEngineSession::SetRandomSpread(std::int32_t divisor) {
+    Settings.RandomLength = divisor;
+}
+
+void TEngineSession::SetSamplesFromDisk(bool fromDisk, const std::string& folder) {
+    SetSayParam(static_cast<std::uint8_t>(TSayParam::SamplesFromDisk), fromDisk);
+    SetSayParam(static_cast<std::uint8_t>(TSayParam::SampleFolder), folder);
+}
+
+void TEngineSession::SetSeed(std::uint32_t seed) {
+    Settings.ProsodySeed = seed;
+}
+
+void TEngineSession::ReadStoredSettings() {
+    GetSayText().ReadEngineSettings();
+}
+
+void TEngineSession::RunUntilIdle(const std::function<bool()>& interrupted) {
+    const auto stop = [&] { return !Speaking() || (interrupted && interrupted()); };
+    if (services_->clock) {
+        while (!stop()) {
+            services_->clock->Advance(kStepInterval);
+        }
+    } else if (services_->loop) {
+        services_->loop->Run(stop);
+    } else {
+        throw std::logic_error("RunUntilIdle: the host runs the timers of this session");
+    }
+}
+
+}  // namespace vokadlo
