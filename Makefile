@@ -5,7 +5,9 @@ BUILD_RELEASE ?= build-release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_TEXT ?= Dobrý den, já jsem Vokadlo, český hlas pro Linux.
 
-.PHONY: all deps build test check demo voice format clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build test check demo install voice format clean
 
 all: build
 
@@ -39,6 +41,10 @@ demo: build
 	$(BUILD)/cli/vokadlo-say -w demo.wav "$(DEMO_TEXT)"
 	@echo "demo: wrote demo.wav"
 	-@$(BUILD)/cli/vokadlo-say "$(DEMO_TEXT)"
+
+# Installs into PREFIX (a folder of your own needs no root: make install PREFIX=$$HOME/.local).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 voice:
 	tools/voicebuild/build-voice

@@ -12,6 +12,7 @@
 #include "cli/SpeechOutput.h"
 #include "core/CodePage.h"
 #include "engine/EngineSession.h"
+#include "engine/Voices.h"
 #include "platform/AtomicFile.h"
 #include "platform/ConfigDir.h"
 
@@ -77,6 +78,24 @@ class TProgress {
     int last_ = -1;
 };
 
+// The input as engine text, or the reason it cannot be spoken.
+std::optional<std::string> EngineText(const std::string& input, const std::string& encoding,
+                                      std::string& problem) {
+    const bool utf8 = IsValidUtf8(input);
+    if (encoding == "utf-8" && !utf8) {
+        problem = "the text is not valid UTF-8 (try --encoding cp1250)";
+        return std::nullopt;
+    }
+    return (encoding == "cp1250" || !utf8) ? input : Utf8ToCp1250(input);
+}
+
+int ListVoices() {
+    for (const TVoice& voice : kVoices) {
+        std::printf("%d %-10s %4d cs\n", voice.number, voice.name, voice.pitchShift);
+    }
+    return 0;
+}
+
 int Run(int argc, char** argv) {
     TSayOptions options;
     const TParseOutcome parsed = ParseSayOptions(argc, argv, options);
@@ -87,17 +106,22 @@ int Run(int argc, char** argv) {
     if (parsed.kind == TParseOutcome::TKind::Error) {
         return Fail(kExitUsage, parsed.message);
     }
+    if (options.listVoices) {
+        return ListVoices();
+    }
 
-    const std::optional<std::string> input = ReadInput(options);
-    if (!input) {
-        return Fail(kExitUsage, options.file + ": cannot read the file");
+    std::string problem;
+    std::optional<std::string> text;
+    if (!options.lines) {
+        const std::optional<std::string> input = ReadInput(options);
+        if (!input) {
+            return Fail(kExitUsage, options.file + ": cannot read the file");
+        }
+        text = EngineText(*input, options.encoding, problem);
+        if (!text) {
+            return Fail(kExitUsage, problem);
+        }
     }
-    const bool utf8 = IsValidUtf8(*input);
-    if (options.encoding == "utf-8" && !utf8) {
-        return Fail(kExitUsage, "the text is not valid UTF-8 (try --encoding cp1250)");
-    }
-    const std::string text =
-        (options.encoding == "cp1250" || !utf8) ? *input : Utf8ToCp1250(*input);
 
     if (!options.configDir.empty()) {
         SetConfigDirOverride(options.configDir);
@@ -143,34 +167,54 @@ int Run(int argc, char** argv) {
 
     std::signal(SIGINT, OnInterrupt);
     std::signal(SIGTERM, OnInterrupt);
-    if (options.wordMode) {
-        session.SpeakWord(text);
+    // Speaks one text to its end; false when it stopped before.
+    const auto speak = [&](const std::string& one) {
+        finished = false;
+        if (options.wordMode) {
+            session.SpeakWord(one);
+        } else {
+            session.Speak(one);
+        }
+        TProgress progress(one.size(), toFile && ::isatty(STDERR_FILENO) && one.size() > 2000);
+        session.RunUntilIdle([&] {
+            progress.Update(session.PendingBytes());
+            return interrupted != 0;
+        });
+        progress.Done();
+        return !failed && (finished || IsBlank(one));
+    };
+
+    bool complete = true;
+    if (text) {
+        complete = speak(*text);
     } else {
-        session.Speak(text);
+        for (std::string line; complete && !interrupted && std::getline(std::cin, line);) {
+            const std::optional<std::string> one = EngineText(line, options.encoding, problem);
+            if (!one) {
+                return Fail(kExitUsage, problem);
+            }
+            complete = speak(*one);
+        }
     }
-    TProgress progress(text.size(), toFile && ::isatty(STDERR_FILENO) && text.size() > 2000);
-    session.RunUntilIdle([&] {
-        progress.Update(session.PendingBytes());
-        return interrupted != 0;
-    });
-    progress.Done();
 
     if (interrupted) {
         session.Stop();  // cut off the sound at once
         return kExitInterrupted;
     }
-    int status = failed ? kExitFailed : 0;
-    if (status == 0 && !finished && !IsBlank(text)) {
-        status = Fail(kExitFailed, "speech stopped before the end of the text");
+    if (failed) {
+        return kExitFailed;
     }
-    if (toFile && status == 0) {
+    if (!complete) {
+        return Fail(kExitFailed, "speech stopped before the end of the text");
+    }
+    if (toFile) {
         try {
             output->FinishWav();
         } catch (const std::exception& e) {
-            status = Fail(kExitFailed, e.what());
+            return Fail(kExitFailed, e.what());
         }
     }
-    return status;
+    return 0;
 }
 
 }  // namespace

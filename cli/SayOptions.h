@@ -22,8 +22,13 @@ struct TSayOptions {
     std::string traceOut;  // --trace
     std::optional<std::uint32_t> seed;
     bool wordMode = false;
+    bool plain = false;  // --plain: inline tags do not act
+    bool lines = false;  // --line: speak standard input line by line
+    bool listVoices = false;
     int voice = 1;
-    std::optional<double> speed;  // percent
+    std::optional<double> wordsPerMinute;
+    std::optional<int> amplitude;  // -a, percent 0..200
+    std::optional<double> speed;   // percent
     std::optional<int> pitch;
     std::optional<int> volume;
     std::optional<int> echoTracks;
@@ -41,11 +46,14 @@ struct TSayOptions {
 
 // What parsing the command line decided.
 struct TParseOutcome {
-    enum class TKind { Run, Help, Error } kind = TKind::Run;
+    enum class TKind { Run, Help, Error } kind = TKind::Run;  // Help: print `message`, exit 0
     std::string message;  // the help page, or the one-line error
 };
 
 TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& options);
+
+// The tempo (--speed, a duration scale in percent) that speaks about `wpm` words a minute.
+double SpeedForWordsPerMinute(double wpm);
 
 // Hands the options given to the session's settings; the others keep their values.
 void ApplySayOptions(const TSayOptions& options, TEngineSession& session);

@@ -6,6 +6,7 @@
 
 #include "core/ParseInt.h"
 #include "engine/SayText.h"
+#include "engine/Voices.h"
 #include "platform/ConfigDir.h"
 #include "platform/RegSettingsStore.h"
 
@@ -22,17 +23,6 @@ std::string Show(const TRegValue& value) {
         return "\"" + text->utf8 + "\"" + (text->expandable ? " (expandable)" : "");
     }
     return std::get<TRegOther>(value).raw + " (other type)";
-}
-
-std::string VoiceName(int voice) {
-    switch (voice) {
-        case 2:
-            return "VEMIRuska";
-        case 3:
-            return "VEMIR";
-        default:
-            return "VEMIRa";
-    }
 }
 
 int Run(int argc, char** argv) {
@@ -75,7 +65,7 @@ int Run(int argc, char** argv) {
         SetConfigDirOverride(configDir);
     }
     TRegSettingsStore store(TRegSettingsStore::DefaultFile());
-    store.OpenKey(SettingsKeyFor(VoiceName(voice)));
+    store.OpenKey(SettingsKeyFor(VoiceFor(voice).name));
 
     if (*list) {
         for (const TRegEntry& entry : store.List()) {

@@ -7,8 +7,11 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "core/MemoryStream.h"
 
 namespace vokadlo {
 
@@ -60,5 +63,10 @@ struct TSayWord {
         Chars.clear();
     }
 };
+
+// Observes every rendered chunk, for tracing: the record as the prosody left it (before
+// rendering moved its intonation), the rendered image, the slot and the display text.
+using TChunkObserver = std::function<void(const TSayWord& record, const TMemoryStream& image,
+                                          std::uint8_t slot, const std::string& display)>;
 
 }  // namespace vokadlo

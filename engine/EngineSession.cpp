@@ -285,6 +285,11 @@ void TEngineSession::SetVolume(std::int32_t volume) {
     Settings.OutputVolume = volume;
 }
 
+void TEngineSession::SetAmplitude(std::int32_t percent) {
+    // The gain multiplier is 2.0 for the recorded level.
+    Settings.VolumeFactor = 2.0 * std::max(percent, 0) / 100.0;
+}
+
 void TEngineSession::SetEcho(std::int32_t tracks, std::int32_t delaySamples, std::int32_t volume) {
     Settings.EchoTracks = std::clamp(tracks, 0, 10);
     SetSayParam(static_cast<std::uint8_t>(TSayParam::EchoDelay), std::int64_t{delaySamples});

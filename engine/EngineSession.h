@@ -20,7 +20,6 @@
 #include "core/ChunkRecord.h"
 #include "core/MemoryStream.h"
 #include "core/ResourceStore.h"
-#include "engine/SayText.h"
 #include "platform/Notice.h"
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
@@ -111,10 +110,11 @@ class TEngineSession {
     bool PlainText() const { return plainText_; }
 
     // Settings, as the design's hosts set them. Each takes effect from the next chunk prepared.
-    void SetVoice(std::int32_t voice);     // 1..3: rebuilds the engine for that voice
-    void SetSpeedPercent(double percent);  // duration scale, 100 = recorded tempo
-    void SetPitch(std::int32_t steps);     // PitchShift, resampling steps
-    void SetVolume(std::int32_t volume);   // OutputVolume 0..63750, 0 = no scaling
+    void SetVoice(std::int32_t voice);        // 1..3: rebuilds the engine for that voice
+    void SetSpeedPercent(double percent);     // duration scale, 100 = recorded tempo
+    void SetPitch(std::int32_t steps);        // PitchShift, resampling steps
+    void SetVolume(std::int32_t volume);      // OutputVolume 0..63750, 0 = no scaling
+    void SetAmplitude(std::int32_t percent);  // linear gain, 100 = as recorded, 0 = silent
     void SetEcho(std::int32_t tracks, std::int32_t delaySamples, std::int32_t volume);
     void SetIntonation(bool on, bool linear);
     void SetPauses(std::int32_t wordSpaceMs, std::int32_t periodPauseMs);

@@ -4,26 +4,11 @@
 
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
+#include "engine/Voices.h"
 #include "synthesis/WavImage.h"
 
 namespace vokadlo {
 namespace {
-
-struct TVoice {
-    const char* name;
-    std::int32_t pitchShift;
-};
-
-TVoice VoiceFor(std::int32_t voice) {
-    switch (voice) {
-        case 2:
-            return {"VEMIRuska", -7};
-        case 3:
-            return {"VEMIR", 5};
-        default:
-            return {"VEMIRa", -30};
-    }
-}
 
 // "Chyba při inicializaci" in code page 1250 (ř is 0xF8).
 const std::string kInitError = "Chyba p\xF8i inicializaci";
@@ -35,7 +20,7 @@ std::string SettingsKeyFor(const std::string& voiceName) {
 }
 
 TSayText::TSayText(std::int32_t voice) : Player(PlatformPlayer()), Resources(PlatformResources()) {
-    const TVoice chosen = VoiceFor(voice);
+    const TVoice& chosen = VoiceFor(voice);
     Settings.PitchShift = chosen.pitchShift;
     LastMark = -222;
     CurrentSlot = 1;

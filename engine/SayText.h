@@ -26,11 +26,6 @@ namespace vokadlo {
 // stays the engine's; the host must not keep it.
 using TSayCallback = std::function<void(const std::string& text, const TMemoryStream* stream)>;
 
-// Observes every rendered chunk, for tracing: the record as the prosody left it (before
-// rendering moved its intonation), the rendered image, the slot and the display text.
-using TChunkObserver = std::function<void(const TSayWord& record, const TMemoryStream& image,
-                                          std::uint8_t slot, const std::string& display)>;
-
 // The literal that marks a fully cut text in `PendingText`.
 inline constexpr const char* kEndMarker = "{kOnEc}";
 
