@@ -163,6 +163,10 @@ int Run(int argc, char** argv) {
         return Fail(kExitFailed,
                     session.SoundProblem() + "; use -w FILE to write a WAV file instead");
     }
+    if (options.verbose && !session.StoredSettingsProblem().empty()) {
+        Fail(0, "the settings store was read up to " + session.StoredSettingsProblem() +
+                    " (this and later values keep their previous values)");
+    }
     ApplySayOptions(options, session);
 
     std::signal(SIGINT, OnInterrupt);

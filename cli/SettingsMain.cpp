@@ -3,17 +3,17 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <optional>
 
 #include "core/ParseInt.h"
 #include "engine/SayText.h"
+#include "engine/StoredSettings.h"
 #include "engine/Voices.h"
 #include "platform/ConfigDir.h"
 #include "platform/RegSettingsStore.h"
 
 namespace vokadlo::cli {
 namespace {
-
-constexpr const char* kChangeFlag = "Values_Changed";
 
 std::string Show(const TRegValue& value) {
     if (const auto* number = std::get_if<std::uint32_t>(&value)) {
@@ -25,12 +25,93 @@ std::string Show(const TRegValue& value) {
     return std::get<TRegOther>(value).raw + " (other type)";
 }
 
+const TStoredSetting* Known(const std::string& name) {
+    for (const TStoredSetting& setting : kStoredSettings) {
+        if (name == setting.name) {
+            return &setting;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<TRegValue> Stored(TRegSettingsStore& store, const std::string& name) {
+    for (TRegEntry& entry : store.List()) {
+        if (entry.name == name) {
+            return std::move(entry.value);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string Range(const TStoredSetting& setting) {
+    return setting.isSwitch ? std::string("True or False")
+                            : std::to_string(setting.min) + ".." + std::to_string(setting.max);
+}
+
+// Why `value` is refused for `setting`, or empty when it is within the range.
+std::string Refusal(const TStoredSetting& setting, const std::string& value) {
+    if (setting.isSwitch) {
+        return value == "True" || value == "False" ? std::string() : "must be True or False";
+    }
+    std::int32_t number = 0;
+    if (!TryParseInt32(value, number) || number < setting.min || number > setting.max) {
+        return "must be a whole number in " + Range(setting);
+    }
+    return {};
+}
+
+// Every value the engine reads, stored or default, with its range; then any other value.
+int List(TRegSettingsStore& store, int voice) {
+    for (const TStoredSetting& setting : kStoredSettings) {
+        const std::optional<TRegValue> value = Stored(store, setting.name);
+        std::cout << setting.name << " = "
+                  << (value ? Show(*value)
+                            : "\"" + StoredDefault(setting, voice) + "\" (default, not stored)")
+                  << "  [" << Range(setting) << ": " << setting.meaning << "]\n";
+    }
+    for (const TRegEntry& entry : store.List()) {
+        if (!Known(entry.name)) {
+            std::cout << entry.name << " = " << Show(entry.value) << '\n';
+        }
+    }
+    return 0;
+}
+
+// Reads the store as the engine does and says where and why the reading would stop.
+int Check(TRegSettingsStore& store) {
+    try {
+        const std::int32_t changed = store.ReadInteger(kChangeFlag);
+        std::cout << kChangeFlag << " = " << changed
+                  << (changed ? " (the engine reads the values at its next text)\n"
+                              : " (the engine reads the values once, at its first text)\n");
+    } catch (const ESettingsStoreError& e) {
+        std::cout << kChangeFlag << ": " << e.what() << "\nthe engine reads no value\n";
+        return 1;
+    }
+    for (const TStoredSetting& setting : kStoredSettings) {
+        std::string text;
+        try {
+            text = store.ReadString(setting.name);
+            if (!setting.isSwitch) {
+                ParseInt(text);
+            }
+        } catch (const std::exception& e) {
+            std::cout << setting.name << ": " << e.what()
+                      << "\nthe engine stops reading here; this and later values keep their "
+                         "previous values\n";
+            return 1;
+        }
+        const std::string refusal = Refusal(setting, text);
+        std::cout << setting.name << " = \"" << text << "\""
+                  << (refusal.empty() ? "" : " (outside the usual range: " + refusal + ")") << '\n';
+    }
+    std::cout << "the engine reads every value\n";
+    return 0;
+}
+
 int Run(int argc, char** argv) {
     CLI::App app{
         "Lists, reads and changes the voice settings of Vokadlo in its settings store.\n"
-        "Values the engine reads: Volume_Position, Speed_Position, Pith_Position,\n"
-        "Echo_tracsk_Position, Echo_delay_Position, Echo_Volume_Position (texts of whole\n"
-        "numbers), Intonace_Checked, Intonace_endhacent_Checked (\"True\" or not).\n"
         "A set raises Values_Changed, so the engine reads the values at its next text."};
     app.name("vokadlo-settings");
     std::string configDir;
@@ -40,16 +121,20 @@ int Run(int argc, char** argv) {
         ->check(CLI::Range(1, 3));
     app.require_subcommand(1);
 
-    CLI::App* list = app.add_subcommand("list", "List every value of the voice's key");
+    CLI::App* list =
+        app.add_subcommand("list", "List every value the engine reads (stored or default)");
+    CLI::App* check = app.add_subcommand("check", "Read the values as the engine does");
     std::string name;
-    CLI::App* get = app.add_subcommand("get", "Print one value");
+    CLI::App* get = app.add_subcommand("get", "Print one value (the default when not stored)");
     get->add_option("NAME", name, "Value name")->required();
     std::string value;
     bool dword = false;
+    bool force = false;
     CLI::App* set = app.add_subcommand("set", "Store a value and raise Values_Changed");
     set->add_option("NAME", name, "Value name")->required();
     set->add_option("VALUE", value, "Value (text, or a whole number with --dword)")->required();
     set->add_flag("--dword", dword, "Store a 32-bit integer instead of text");
+    set->add_flag("--force", force, "Store a value outside the range the engine's tools offer");
 
     try {
         app.parse(argc, argv);
@@ -66,24 +151,36 @@ int Run(int argc, char** argv) {
     }
     TRegSettingsStore store(TRegSettingsStore::DefaultFile());
     store.OpenKey(SettingsKeyFor(VoiceFor(voice).name));
+    const TStoredSetting* known = Known(name);
 
-    if (*list) {
-        for (const TRegEntry& entry : store.List()) {
-            std::cout << entry.name << " = " << Show(entry.value) << '\n';
+    try {
+        if (*list) {
+            return List(store, voice);
         }
-        return 0;
-    }
-    if (*get) {
-        for (const TRegEntry& entry : store.List()) {
-            if (entry.name == name) {
-                std::cout << Show(entry.value) << '\n';
-                return 0;
+        if (*check) {
+            return Check(store);
+        }
+        if (*get) {
+            if (const std::optional<TRegValue> stored = Stored(store, name)) {
+                std::cout << Show(*stored) << '\n';
+            } else if (known) {
+                std::cout << '"' << StoredDefault(*known, voice)
+                          << "\" (default: not stored; the engine uses this value)\n";
+            } else {
+                std::cerr << "vokadlo-settings: no value \"" << name << "\" in " << store.Section()
+                          << '\n';
+                return 1;
+            }
+            return 0;
+        }
+        if (known && !dword && !force) {
+            const std::string refusal = Refusal(*known, value);
+            if (!refusal.empty()) {
+                std::cerr << "vokadlo-settings: " << name << " " << refusal
+                          << " (--force stores it anyway)\n";
+                return 2;
             }
         }
-        std::cerr << "vokadlo-settings: no value \"" << name << "\" in " << store.Section() << '\n';
-        return 1;
-    }
-    try {
         if (dword) {
             std::int32_t number = 0;
             if (!TryParseInt32(value, number)) {
@@ -95,6 +192,13 @@ int Run(int argc, char** argv) {
             store.WriteText(name, value);
         }
         if (name != kChangeFlag) {
+            // The engine reads every value once the flag is up, and a missing one reads as 0
+            // (a missing volume silences it): store the engine's own value for each first.
+            for (const TStoredSetting& setting : kStoredSettings) {
+                if (!Stored(store, setting.name)) {
+                    store.WriteText(setting.name, StoredDefault(setting, voice));
+                }
+            }
             store.WriteInteger(kChangeFlag, 1);
         }
     } catch (const ESettingsStoreError& e) {

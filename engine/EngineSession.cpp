@@ -323,6 +323,10 @@ void TEngineSession::ReadStoredSettings() {
     GetSayText().ReadEngineSettings();
 }
 
+std::string TEngineSession::StoredSettingsProblem() const {
+    return SayTextInstance ? SayTextInstance->SettingsProblem : std::string();
+}
+
 void TEngineSession::RunUntilIdle(const std::function<bool()>& interrupted) {
     const auto stop = [&] { return !Speaking() || (interrupted && interrupted()); };
     if (services_->clock) {

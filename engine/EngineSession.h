@@ -124,6 +124,8 @@ class TEngineSession {
 
     // Reads the settings store now (its change flag permitting), as at a new text.
     void ReadStoredSettings();
+    // Why the last reading of the store stopped before its end ("Name: message"), or empty.
+    std::string StoredSettingsProblem() const;
 
     // Runs the session's own timers until speech has ended or `interrupted` holds; on the
     // virtual clock as fast as the chunks can be computed. Not for hosts that bring timers.

@@ -102,6 +102,8 @@ class TSayText {
     bool TextRestart = true;                   // the next preparation starts a new text
     bool SettingsLoaded = false;               // the settings store has been read at least once
     std::unique_ptr<ISettingsStore> SettingsStore;  // open on the engine's key
+    // Why the last reading of the store stopped early ("Name: message"); empty when it did not.
+    std::string SettingsProblem;
 
     std::string VoiceName;         // "VEMIRa", "VEMIRuska" or "VEMIR"
     TChunkObserver ChunkObserver;  // empty unless a program traces its chunks

@@ -3,20 +3,19 @@
 // The application raises "Values_Changed"; the engine reads all values at the first new text
 // after construction and whenever the flag is raised, clearing the flag before it reads.
 #include <algorithm>
+#include <iterator>
 
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
 #include "core/ParseInt.h"
 #include "engine/SayText.h"
+#include "engine/StoredSettings.h"
 
 namespace vokadlo {
 namespace {
 
-// One stored value and how it becomes an engine setting, in reading order.
-struct TStoredSetting {
-    const char* name;
-    void (*apply)(TSayText& engine, const std::string& text);
-};
+// How each stored value becomes an engine setting.
+using TApply = void (*)(TSayText& engine, const std::string& text);
 
 void ApplyVolume(TSayText&, const std::string& text) {
     Settings.VolumeFactor = ParseInt(text) / 15.0;
@@ -55,18 +54,15 @@ void ApplyLinear(TSayText&, const std::string& text) {
     Settings.IntonationLinear = text == "True";
 }
 
-constexpr TStoredSetting kStoredSettings[] = {
-    {"Volume_Position", ApplyVolume},        {"Speed_Position", ApplySpeed},
-    {"Pith_Position", ApplyPitch},           {"Echo_tracsk_Position", ApplyEchoTracks},
-    {"Echo_delay_Position", ApplyEchoDelay}, {"Echo_Volume_Position", ApplyEchoVolume},
-    {"Intonace_Checked", ApplyIntonation},   {"Intonace_endhacent_Checked", ApplyLinear},
-};
-
-constexpr const char* kChangeFlag = "Values_Changed";
+// In the order of kStoredSettings.
+constexpr TApply kApply[] = {ApplyVolume,    ApplySpeed,      ApplyPitch,      ApplyEchoTracks,
+                             ApplyEchoDelay, ApplyEchoVolume, ApplyIntonation, ApplyLinear};
+static_assert(std::size(kApply) == std::size(kStoredSettings));
 
 }  // namespace
 
 void TSayText::ReadEngineSettings() {
+    const char* reading = kChangeFlag;
     try {
         const std::int32_t changed = SettingsStore->ReadInteger(kChangeFlag);
         if (changed == 0 && SettingsLoaded) {
@@ -74,13 +70,16 @@ void TSayText::ReadEngineSettings() {
         }
         SettingsLoaded = true;
         SettingsStore->WriteInteger(kChangeFlag, 0);
-        for (const TStoredSetting& setting : kStoredSettings) {
-            setting.apply(*this, SettingsStore->ReadString(setting.name));
+        SettingsProblem.clear();
+        for (std::size_t i = 0; i < std::size(kStoredSettings); ++i) {
+            reading = kStoredSettings[i].name;
+            kApply[i](*this, SettingsStore->ReadString(reading));
         }
         ResetEcho();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         // Settings-store errors are absorbed on purpose: values read so far stay in force, the
-        // rest keep their previous values, and the engine speaks on.
+        // rest keep their previous values, and the engine speaks on. A host may show why.
+        SettingsProblem = std::string(reading) + ": " + e.what();
     }
 }
 
