@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vokadlo {
@@ -11,7 +12,7 @@ namespace vokadlo {
 inline constexpr std::size_t kPronunciationRowCount = 118;
 
 // The rows as written, in the order they are applied (before lower-casing).
-extern const std::array<const char*, kPronunciationRowCount> kPronunciationRows;
+extern const std::array<std::string_view, kPronunciationRowCount> kPronunciationRows;
 
 // The rows lower-cased, ready to apply. Allocates.
 std::vector<std::string> LowerCasedPronunciationRows();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/Cp1250Literal.h"
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
 #include "engine/Voices.h"
@@ -10,8 +11,7 @@
 namespace vokadlo {
 namespace {
 
-// "Chyba při inicializaci" in code page 1250 (ř is 0xF8).
-const std::string kInitError = "Chyba p\xF8i inicializaci";
+const std::string kInitError{"Chyba při inicializaci"_cp};
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/Cp1250Literal.h"
 #include "prosody/UnitCondition.h"
 
 namespace vokadlo {
@@ -20,24 +21,24 @@ struct TAllophoneRow {
 // The first matching row wins. Letters and sets in code page 1250.
 // clang-format off
 constexpr TAllophoneRow kAllophones[] = {
-    // L         condition                                            Sample
-    {"-",    Always,                             Always,              "-"},
-    {"b",    NextIn("s\x9A"),                    Always,              "p"},     // s š
-    {"d",    NextIn("dkt"),                      Always,              "t"},
-    {"d",    NextIn("i\xEC\xED"),                Always,              "\xEF"},  // i ě í -> ď
-    {"k",    LaterUnit,                          NextIn(kPauseMarks), "kk"},
-    {"l",    NextIn(" !,.?ikou~\xED\xF3\xF9\xFA"), Always,            "lu"},    // í ó ů ú
-    {"n",    NextIn("i\xEC\xED"),                Always,              "\xF2"},  // i ě í -> ň
-    {"p",    NextIn(kPauseMarks),                Always,              "pk"},
-    {"q",    Always,                             Always,              "k"},
-    {"t",    NextIn("i\xEC\xED"),                Always,              "\x9D"},  // i ě í -> ť
-    {"v",    NextIn(" !,.?_ks~\x9A"),            Always,              "f"},     // š
-    {"y",    Always,                             Always,              "i"},
-    {"z",    NextIn("p"),                        Always,              "s"},
-    {"\x9E", NextIn("k"),                        Always,              "\x9A"},  // ž -> š
-    {"\xF6", Always,                             Always,              "\xE9"},  // ö -> é
-    {"\xFC", Always,                             Always,              "i"},     // ü
-    {"\xFD", Always,                             Always,              "\xED"},  // ý -> í
+    // L     condition                    and                  Sample
+    {"-",    Always,                      Always,              "-"},
+    {"b",    NextIn("sš"_cp),             Always,              "p"},
+    {"d",    NextIn("dkt"),               Always,              "t"},
+    {"d",    NextIn("iěí"_cp),            Always,              "ď"_cp},
+    {"k",    LaterUnit,                   NextIn(kPauseMarks), "kk"},
+    {"l",    NextIn(" !,.?ikou~íóůú"_cp), Always,              "lu"},
+    {"n",    NextIn("iěí"_cp),            Always,              "ň"_cp},
+    {"p",    NextIn(kPauseMarks),         Always,              "pk"},
+    {"q",    Always,                      Always,              "k"},
+    {"t",    NextIn("iěí"_cp),            Always,              "ť"_cp},
+    {"v",    NextIn(" !,.?_ks~š"_cp),     Always,              "f"},
+    {"y",    Always,                      Always,              "i"},
+    {"z",    NextIn("p"),                 Always,              "s"},
+    {"ž"_cp, NextIn("k"),                 Always,              "š"_cp},
+    {"ö"_cp, Always,                      Always,              "é"_cp},
+    {"ü"_cp, Always,                      Always,              "i"},
+    {"ý"_cp, Always,                      Always,              "í"_cp},
 };
 // clang-format on
 

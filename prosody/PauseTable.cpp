@@ -1,6 +1,7 @@
 // The pause table: silence before a sound, by the sound and the character before it.
 #include <string_view>
 
+#include "core/Cp1250Literal.h"
 #include "prosody/TimingTables.h"
 #include "prosody/UnitCondition.h"
 
@@ -21,75 +22,75 @@ constexpr TMsValue kPeriodPause = FromSetting(&TEngineSettings::PeriodPauseLengt
 // sound without rows keeps its pause. Code page 1250.
 // clang-format off
 constexpr TPauseRow kPauseTable[] = {
-    // S               P (or N)                               Pause
-    {",",              Always,                                kCommaPause},
-    {".",              Always,                                kPeriodPause},
-    {"a\xE1",          PrevIn(" ~"),                          Ms(100)},      // a á
-    {"a\xE1",          PrevIn("i"),                           Ms(60)},
-    {"a\xE1",          Always,                                Ms(0)},
-    {"c",              PrevIn("a"),                           Ms(20)},
-    {"c",              PrevIn("k"),                           Ms(100)},
-    {"c",              Always,                                Ms(10)},
-    {"\xE8",           PrevIn(" "),                           kUnchanged},   // č
-    {"\xE8",           PrevIn("a"),                           Ms(20)},
-    {"\xE8",           PrevIn("k"),                           Ms(100)},
-    {"\xE8",           PrevIn("u"),                           Ms(70)},
-    {"\xE8",           Always,                                Ms(10)},
-    {"d",              PrevIn("k"),                           Ms(50)},
-    {"d",              Always,                                Ms(0)},
-    {"f",              PrevIn(" "),                           Ms(0)},
-    {"f",              PrevIn("l"),                           Ms(80)},
-    {"f",              Always,                                Ms(20)},
-    {"g",              Always,                                Ms(0)},
-    {"h",              PrevIn(" ae\xE1\xE9\xEC"),             Ms(40)},       // á é ě
-    {"h",              Always,                                Ms(0)},
-    {"i",              PrevIn("\xF8"),                        Ms(35)},       // ř
-    {"i",              Always,                                Ms(0)},
-    {"j",              PrevIn("u"),                           Ms(20)},
-    {"j",              PrevIn(" ae\xE1\xEC"),                 kUnchanged},   // á ě
-    {"j",              Always,                                Ms(0)},
-    {"k",              PrevIn(" "),                           kUnchanged},
-    {"k",              PrevIn("dhnrst"),                      Ms(100)},
-    {"k",              PrevIn("ou"),                          Ms(70)},
-    {"k",              PrevIn("v"),                           Ms(50)},
-    {"k",              Always,                                Ms(40)},
-    {"l",              PrevIn("s"),                           Ms(10)},
-    {"l",              PrevIn("ditu\xF9"),                    Ms(20)},       // ů
-    {"l",              PrevIn("h"),                           Ms(40)},
-    {"l",              Always,                                kUnchanged},
-    {"m",              PrevIn(" \xED"),                       kUnchanged},   // í
-    {"m",              PrevIn("j"),                           Ms(30)},
-    {"m",              Always,                                Ms(40)},
-    {"n",              PrevIn(" ae\xE1\xEC"),                 kUnchanged},   // á ě
-    {"n",              PrevIn("i"),                           Ms(0)},
-    {"n",              PrevIn("rt"),                          Ms(55)},
-    {"n",              PrevIn("\xE9"),                        Ms(20)},       // é
-    {"n",              Always,                                Ms(30)},
-    {"o",              PrevIn("kn"),                          Ms(15)},
-    {"o",              Always,                                Ms(0)},
-    {"p",              PrevIn(" "),                           kUnchanged},
-    {"p",              Always,                                Ms(70)},
-    {"r",              PrevIn(" o"),                          kUnchanged},
-    {"r",              PrevIn("b"),                           Ms(35)},
-    {"r",              PrevIn("p"),                           Ms(20)},
-    {"r",              Always,                                Ms(50)},
-    {"\xF8",           PrevIn(" i"),                          kUnchanged},   // ř
-    {"\xF8",           PrevIn("p"),                           Ms(40)},
-    {"\xF8",           PrevIn("t"),                           Ms(20)},
-    {"\xF8",           Always,                                Ms(50)},
-    {"sz",             PrevIn("i"),                           Ms(5)},
-    {"sz",             Always,                                Ms(20)},
-    {"t\x9D",          PrevIn(" "),                           Ms(0)},        // t ť
-    {"t\x9D",          PrevIn("f"),                           Ms(40)},
-    {"t\x9D",          PrevIn("js\x9A"),                      Ms(80)},       // š
-    {"t\x9D",          PrevIn("t"),                           Ms(20)},
-    {"t\x9D",          Always,                                Ms(50)},
-    {"u\xF9\xFA",      PrevIn(" k~"),                         Ms(0)},        // u ů ú
-    {"u\xF9\xFA",      NextIn("\x9A"),                        Ms(40)},       // N š
-    {"u\xF9\xFA",      Always,                                Ms(0)},
-    {"v",              PrevIn(" "),                           kUnchanged},
-    {"v",              PrevIn("aiou\xE1\xE9\xED\xF3\xF9\xFA"), Ms(40)},      // á é í ó ů ú
-    {"v",              Always,                                Ms(20)},
+    // S       P (or N)                 Pause
+    {",",      Always,                  kCommaPause},
+    {".",      Always,                  kPeriodPause},
+    {"aá"_cp,  PrevIn(" ~"),            Ms(100)},
+    {"aá"_cp,  PrevIn("i"),             Ms(60)},
+    {"aá"_cp,  Always,                  Ms(0)},
+    {"c",      PrevIn("a"),             Ms(20)},
+    {"c",      PrevIn("k"),             Ms(100)},
+    {"c",      Always,                  Ms(10)},
+    {"č"_cp,   PrevIn(" "),             kUnchanged},
+    {"č"_cp,   PrevIn("a"),             Ms(20)},
+    {"č"_cp,   PrevIn("k"),             Ms(100)},
+    {"č"_cp,   PrevIn("u"),             Ms(70)},
+    {"č"_cp,   Always,                  Ms(10)},
+    {"d",      PrevIn("k"),             Ms(50)},
+    {"d",      Always,                  Ms(0)},
+    {"f",      PrevIn(" "),             Ms(0)},
+    {"f",      PrevIn("l"),             Ms(80)},
+    {"f",      Always,                  Ms(20)},
+    {"g",      Always,                  Ms(0)},
+    {"h",      PrevIn(" aeáéě"_cp),     Ms(40)},
+    {"h",      Always,                  Ms(0)},
+    {"i",      PrevIn("ř"_cp),          Ms(35)},
+    {"i",      Always,                  Ms(0)},
+    {"j",      PrevIn("u"),             Ms(20)},
+    {"j",      PrevIn(" aeáě"_cp),      kUnchanged},
+    {"j",      Always,                  Ms(0)},
+    {"k",      PrevIn(" "),             kUnchanged},
+    {"k",      PrevIn("dhnrst"),        Ms(100)},
+    {"k",      PrevIn("ou"),            Ms(70)},
+    {"k",      PrevIn("v"),             Ms(50)},
+    {"k",      Always,                  Ms(40)},
+    {"l",      PrevIn("s"),             Ms(10)},
+    {"l",      PrevIn("dituů"_cp),      Ms(20)},
+    {"l",      PrevIn("h"),             Ms(40)},
+    {"l",      Always,                  kUnchanged},
+    {"m",      PrevIn(" í"_cp),         kUnchanged},
+    {"m",      PrevIn("j"),             Ms(30)},
+    {"m",      Always,                  Ms(40)},
+    {"n",      PrevIn(" aeáě"_cp),      kUnchanged},
+    {"n",      PrevIn("i"),             Ms(0)},
+    {"n",      PrevIn("rt"),            Ms(55)},
+    {"n",      PrevIn("é"_cp),          Ms(20)},
+    {"n",      Always,                  Ms(30)},
+    {"o",      PrevIn("kn"),            Ms(15)},
+    {"o",      Always,                  Ms(0)},
+    {"p",      PrevIn(" "),             kUnchanged},
+    {"p",      Always,                  Ms(70)},
+    {"r",      PrevIn(" o"),            kUnchanged},
+    {"r",      PrevIn("b"),             Ms(35)},
+    {"r",      PrevIn("p"),             Ms(20)},
+    {"r",      Always,                  Ms(50)},
+    {"ř"_cp,   PrevIn(" i"),            kUnchanged},
+    {"ř"_cp,   PrevIn("p"),             Ms(40)},
+    {"ř"_cp,   PrevIn("t"),             Ms(20)},
+    {"ř"_cp,   Always,                  Ms(50)},
+    {"sz",     PrevIn("i"),             Ms(5)},
+    {"sz",     Always,                  Ms(20)},
+    {"tť"_cp,  PrevIn(" "),             Ms(0)},
+    {"tť"_cp,  PrevIn("f"),             Ms(40)},
+    {"tť"_cp,  PrevIn("jsš"_cp),        Ms(80)},
+    {"tť"_cp,  PrevIn("t"),             Ms(20)},
+    {"tť"_cp,  Always,                  Ms(50)},
+    {"uůú"_cp, PrevIn(" k~"),           Ms(0)},
+    {"uůú"_cp, NextIn("š"_cp),          Ms(40)},
+    {"uůú"_cp, Always,                  Ms(0)},
+    {"v",      PrevIn(" "),             kUnchanged},
+    {"v",      PrevIn("aiouáéíóůú"_cp), Ms(40)},
+    {"v",      Always,                  Ms(20)},
 };
 // clang-format on
 

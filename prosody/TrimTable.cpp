@@ -1,6 +1,7 @@
 // The trimming table: pitch periods left out at the start and the end of a sound's recording.
 #include <string_view>
 
+#include "core/Cp1250Literal.h"
 #include "prosody/TimingTables.h"
 #include "prosody/UnitCondition.h"
 
@@ -23,24 +24,24 @@ constexpr auto kEndCut = &TCharacter::EndCut;      // periods dropped at the end
 // Code page 1250.
 // clang-format off
 constexpr TTrimRow kTrimTable[] = {
-    // S           condition                          and                     field    n
-    {"@",          PrevIn("jm"),                      Always,                 kFirst,  10},
-    {"a\xE1",      PrevIn("jnt"),                     Always,                 kFirst,  5},   // a á
-    {"e",          PrevIn("l"),                       Always,                 kFirst,  5},
-    {"\xE9",       PrevIn("km"),                      Always,                 kFirst,  2},   // é
-    {"\xE9",       NextIn("n"),                       Always,                 kEndCut, 6},
-    {"h",          NextIn("i"),                       Always,                 kFirst,  12},
-    {"i\xED",      PrevIn("dl"),                      Always,                 kFirst,  5},   // i í
-    {"l",          NextIn(kPauseMarks),               Always,                 kEndCut, 7},
-    {"m",          PrevNotIn(" !,.?u~"),              NextNotIn(" !,.?"),     kFirst,  5},
-    {"m",          NextIn(" !,.?ou~\xF3\xF9\xFA"),    Always,                 kEndCut, 16},  // ó ů ú
-    {"m",          NextNotIn(" !,.?ou~\xF3\xF9\xFA"), PrevNotIn(kPauseMarks), kEndCut, 5},
-    {"n",          NextIn(" !,.?ou~\xF9"),            Always,                 kEndCut, 8},   // ů
-    {"n",          Always,                            Always,                 kFirst,  10},
-    {"\xF2",       PrevIn("\xEC"),                    Always,                 kFirst,  5},   // ň, ě
-    {"\xEF",       PrevNotIn(kPauseMarks),            Always,                 kEndCut, 3},   // ď
-    {"o",          PrevIn("cdkp"),                    Always,                 kFirst,  3},
-    {"u\xF9\xFA",  PrevIn("dkln"),                    Always,                 kFirst,  6},   // u ů ú
+    // S       condition                    and                     field    n
+    {"@",      PrevIn("jm"),                Always,                 kFirst,  10},
+    {"aá"_cp,  PrevIn("jnt"),               Always,                 kFirst,  5},
+    {"e",      PrevIn("l"),                 Always,                 kFirst,  5},
+    {"é"_cp,   PrevIn("km"),                Always,                 kFirst,  2},
+    {"é"_cp,   NextIn("n"),                 Always,                 kEndCut, 6},
+    {"h",      NextIn("i"),                 Always,                 kFirst,  12},
+    {"ií"_cp,  PrevIn("dl"),                Always,                 kFirst,  5},
+    {"l",      NextIn(kPauseMarks),         Always,                 kEndCut, 7},
+    {"m",      PrevNotIn(" !,.?u~"),        NextNotIn(" !,.?"),     kFirst,  5},
+    {"m",      NextIn(" !,.?ou~óůú"_cp),    Always,                 kEndCut, 16},
+    {"m",      NextNotIn(" !,.?ou~óůú"_cp), PrevNotIn(kPauseMarks), kEndCut, 5},
+    {"n",      NextIn(" !,.?ou~ů"_cp),      Always,                 kEndCut, 8},
+    {"n",      Always,                      Always,                 kFirst,  10},
+    {"ň"_cp,   PrevIn("ě"_cp),              Always,                 kFirst,  5},
+    {"ď"_cp,   PrevNotIn(kPauseMarks),      Always,                 kEndCut, 3},
+    {"o",      PrevIn("cdkp"),              Always,                 kFirst,  3},
+    {"uůú"_cp, PrevIn("dkln"),              Always,                 kFirst,  6},
 };
 // clang-format on
 

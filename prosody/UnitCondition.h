@@ -11,11 +11,12 @@
 #include <string_view>
 
 #include "core/ChunkRecord.h"
+#include "core/Cp1250Literal.h"
 
 namespace vokadlo {
 
-// a e i o u y á é í ó ů ú ý ("ě" is not among them).
-inline constexpr std::string_view kVowelLetters = "aeiouy\xE1\xE9\xED\xF3\xF9\xFA\xFD";
+// The vowels but "ě".
+inline constexpr std::string_view kVowelLetters = "aeiouyáéíóůúý"_cp;
 // space ! , . ? and "~", the chunk's edge.
 inline constexpr std::string_view kPauseMarks = " !,.?~";
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "core/Cp1250Literal.h"
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
 #include "synthesis/BufferOps.h"
@@ -15,9 +16,9 @@ namespace {
 constexpr std::array<std::int16_t, 10> kPitchMark = {0, 1, 1, -1, -1, 1, 1, -1, -1, 0};
 
 // Sounds that are never lengthened by repeating periods (continuants and affricates).
-constexpr std::string_view kNotLengthened = "cfrsvz\x9A\x9E\xE8\xF8";  // ... š ž č ř
+constexpr std::string_view kNotLengthened = "cfrsvzšžčř"_cp;
 // Sounds that lose only seven tenths of the periods the rule would drop.
-constexpr std::string_view kDroppedLess = "cjrsvz\x9A\x9E\xE8\xF8";  // ... š ž č ř
+constexpr std::string_view kDroppedLess = "cjrsvzšžčř"_cp;
 
 bool IsOneOf(std::string_view code, std::string_view letters) {
     return code.size() == 1 && letters.find(code[0]) != std::string_view::npos;

@@ -6,26 +6,22 @@
 #include <fstream>
 #include <system_error>
 
-#include "core/EngineSettings.h"
 #include "core/CodePage.h"
+#include "core/Cp1250Literal.h"
+#include "core/EngineSettings.h"
 
 namespace vokadlo {
 namespace {
 
 struct TFolding {
-    char first;        // first character of the code
-    const char* code;  // the code that replaces the whole code
+    char first;             // first character of the code
+    std::string_view code;  // the code that replaces the whole code
 };
 
 // Accented vowels and "w" share the recording of their base letter.
 constexpr TFolding kFoldings[] = {
-    {' ', "_"},    {'w', "v"}, {'\xE1', "a"},  // á
-    {'\xE9', "e"},                             // é
-    {'\xEC', "e"},                             // ě
-    {'\xED', "i"},                             // í
-    {'\xF3', "o"},                             // ó
-    {'\xFA', "u"},                             // ú
-    {'\xF9', "u"},                             // ů
+    {' ', "_"},        {'w', "v"},        {U'á'_cp, "a"_cp}, {U'é'_cp, "e"_cp}, {U'ě'_cp, "e"_cp},
+    {U'í'_cp, "i"_cp}, {U'ó'_cp, "o"_cp}, {U'ú'_cp, "u"_cp}, {U'ů'_cp, "u"_cp},
 };
 
 struct TResourceName {
@@ -35,13 +31,8 @@ struct TResourceName {
 
 // The háček letters are stored under ASCII names.
 constexpr TResourceName kResourceNames[] = {
-    {"\xE8", "cv"},  // č
-    {"\xEF", "dv"},  // ď
-    {"\x9D", "tv"},  // ť
-    {"\x9A", "sv"},  // š
-    {"\x9E", "zv"},  // ž
-    {"\xF2", "nv"},  // ň
-    {"\xF8", "rv"},  // ř
+    {"č"_cp, "cv"}, {"ď"_cp, "dv"}, {"ť"_cp, "tv"}, {"š"_cp, "sv"},
+    {"ž"_cp, "zv"}, {"ň"_cp, "nv"}, {"ř"_cp, "rv"},
 };
 
 // Reads a whole file onto the end of `sink`; false (and `sink` as before) when it cannot. Only a

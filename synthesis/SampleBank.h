@@ -24,9 +24,8 @@ inline constexpr std::size_t kMinRecordingSize = 166;
 // base letter. Does not allocate (codes stay within the small-string buffer).
 std::string NormalizeUnitCode(std::string_view sample);
 
-// Name of the resource holding the recording of a normalised code: the h\xE1\xE8ek letters
-// ("\xE8" č, "\xEF" ď, "\x9D" ť, "\x9A" š, "\x9E" ž, "\xF2" ň, "\xF8" ř) map to "cv", "dv", "tv",
-// "sv", "zv", "nv", "rv"; every other code is its own name.
+// Name of the resource holding the recording of a normalised code: a háček letter is stored under
+// its base letter and "v" ("č" as "cv"); every other code is its own name.
 std::string_view ResourceNameOf(std::string_view code);
 
 // The recording's path on disk: SampleFolder ("\" read as "/") + "/" + code in UTF-8 + ".wav".

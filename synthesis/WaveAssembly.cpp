@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/Cp1250Literal.h"
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
 #include "synthesis/BufferOps.h"
@@ -16,7 +17,7 @@ namespace {
 constexpr double kFullVolume = 63750.0;
 constexpr std::int32_t kSkippedHead = 46;   // header and first sample of a recording
 constexpr std::int32_t kSkippedTail = 120;  // trailing chunk and the last 23 samples
-constexpr char kSoftD = '\xEF';             // ď: never lengthened or shortened
+constexpr char kSoftD = U'ď'_cp;            // never lengthened or shortened
 
 void AppendSilence(TMemoryStream& image, std::int32_t ms) {
     const std::int64_t samples = static_cast<std::int64_t>(ms) * Settings.SamplesPerMs;

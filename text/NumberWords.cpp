@@ -2,110 +2,70 @@
 
 #include <array>
 #include <charconv>
+#include <string_view>
+
+#include "core/Cp1250Literal.h"
 
 namespace vokadlo {
 namespace {
 
 // Word tables, indexed by the digit (entry 0 unused where the digit 0 has no word).
-constexpr std::array<const char*, 10> kUnitsFeminine = {
-    "",
-    "jedna ",
-    "dva ",
-    "t\xF8i ",       // tři
-    "\xE8ty\xF8i ",  // čtyři
-    "pjet ",
-    "\x9A"
-    "est ",  // šest
-    "sedm ",
-    "osm ",
-    "devjet ",
+constexpr std::array<std::string_view, 10> kUnits = {
+    ""_cp,      "jedna "_cp, "dva "_cp,  "tři "_cp, "čtyři "_cp,
+    "pjet "_cp, "šest "_cp,  "sedm "_cp, "osm "_cp, "devjet "_cp,
 };
-constexpr std::array<const char*, 10> kUnitsMasculine = {
-    "",
-    "jeden ",
-    "dva ",
-    "t\xF8i ",       // tři
-    "\xE8ty\xF8i ",  // čtyři
-    "pjet ",
-    "\x9A"
-    "est ",  // šest
-    "sedm ",
-    "osm ",
-    "devjet ",
+// The masculine form differs from the feminine one in the word of 1 only.
+constexpr std::string_view kOneMasculine = "jeden "_cp;
+// 10..19: first part, then kTen (10) or kTeen.
+constexpr std::array<std::string_view, 10> kTeens = {
+    "de "_cp,  "jede "_cp, "dva "_cp,  "tři "_cp, "čtr "_cp,
+    "pat "_cp, "šest "_cp, "sedm "_cp, "osm "_cp, "devate "_cp,
 };
-// 10..19: first part, then "set " (10) or "náct ".
-constexpr std::array<const char*, 10> kTeens = {
-    "de ",
-    "jede ",
-    "dva ",
-    "t\xF8i ",  // tři
-    "\xE8tr ",  // čtr
-    "pat ",
-    "\x9A"
-    "est ",  // šest
-    "sedm ",
-    "osm ",
-    "devate ",
-};
-constexpr const char* kTen = "set ";
-constexpr const char* kTeen =
-    "n\xE1"
-    "ct ";  // náct
+constexpr std::string_view kTen = "set "_cp;
+constexpr std::string_view kTeen = "náct "_cp;
 // 20..90: first part and ending.
 struct TTensRow {
-    const char* first;
-    const char* ending;
+    std::string_view first;
+    std::string_view ending;
 };
 constexpr std::array<TTensRow, 10> kTens = {{
-    {"", ""},
-    {"", ""},
-    {"dva ", "cet "},
-    {"t\xF8i ", "cet "},       // tři
-    {"\xE8ty\xF8i ", "cet "},  // čtyři
-    {"pa ", "des\xE1t "},      // desát
-    {"\x9A"
-     "e ",
-     "des\xE1t "},  // še
-    {"sedm ", "des\xE1t "},
-    {"osm ", "des\xE1t "},
-    {"deva ", "des\xE1t "},
+    {""_cp, ""_cp},
+    {""_cp, ""_cp},
+    {"dva "_cp, "cet "_cp},
+    {"tři "_cp, "cet "_cp},
+    {"čtyři "_cp, "cet "_cp},
+    {"pa "_cp, "desát "_cp},
+    {"še "_cp, "desát "_cp},
+    {"sedm "_cp, "desát "_cp},
+    {"osm "_cp, "desát "_cp},
+    {"deva "_cp, "desát "_cp},
 }};
 // Hundreds: a word of its own, or the feminine unit word followed by the ending.
 constexpr std::array<TTensRow, 10> kHundreds = {{
-    {"", ""},
-    {"sto ", ""},
-    {"dvjes\x9D"
-     "e ",
-     ""},                      // dvjesťe
-    {"t\xF8i ", "sta "},       // tři sta
-    {"\xE8ty\xF8i ", "sta "},  // čtyři sta
-    {"pjet ", "set "},
-    {"\x9A"
-     "est ",
-     "set "},  // šest set
-    {"sedm ", "set "},
-    {"osm ", "set "},
-    {"devjet ", "set "},
+    {""_cp, ""_cp},
+    {"sto "_cp, ""_cp},
+    {"dvjesťe "_cp, ""_cp},
+    {"tři "_cp, "sta "_cp},
+    {"čtyři "_cp, "sta "_cp},
+    {"pjet "_cp, "set "_cp},
+    {"šest "_cp, "set "_cp},
+    {"sedm "_cp, "set "_cp},
+    {"osm "_cp, "set "_cp},
+    {"devjet "_cp, "set "_cp},
 }};
-constexpr const char* kThousand =
-    "tis\xED"
-    "c ";  // tisíc
-constexpr const char* kThousands =
-    "tis\xED"
-    "ce ";                                         // tisíce
-constexpr const char* kMillionStem = "mili\xF3n";  // milión
-constexpr const char* kMillionsFew = "y ";
-constexpr const char* kMillionsMany = "\xF9 ";  // ů
-constexpr const char* kZero = "nula";
-constexpr const char* kPoint =
-    " cel\xED"
-    "ch ";                                   // celích
-constexpr const char* kMinus = "m\xEDnus ";  // mínus
+constexpr std::string_view kThousand = "tisíc "_cp;
+constexpr std::string_view kThousands = "tisíce "_cp;
+constexpr std::string_view kMillionStem = "milión"_cp;
+constexpr std::string_view kMillionsFew = "y "_cp;
+constexpr std::string_view kMillionsMany = "ů "_cp;
+constexpr std::string_view kZero = "nula"_cp;
+constexpr std::string_view kPoint = " celích "_cp;
+constexpr std::string_view kMinus = "mínus "_cp;
 // Billions: 1, 2, 3..4 and the rest.
-constexpr const char* kBillionOne = "jedna miliarda ";
-constexpr const char* kBillionTwo = "dvje miliardy ";
-constexpr const char* kBillionsFew = "miliardy ";
-constexpr const char* kBillionsMany = "miliard ";
+constexpr std::string_view kBillionOne = "jedna miliarda "_cp;
+constexpr std::string_view kBillionTwo = "dvje miliardy "_cp;
+constexpr std::string_view kBillionsFew = "miliardy "_cp;
+constexpr std::string_view kBillionsMany = "miliard "_cp;
 
 constexpr std::size_t kPlaces = 9;        // integer places read by ReadGroups
 constexpr std::size_t kMaxIntegers = 12;  // with the billions
@@ -138,6 +98,12 @@ TFixed FormatFixed(double x) {
     return {text.substr(0, point), text.substr(point + 1)};
 }
 
+// `head` followed by `tail`.
+std::string Concat(std::string head, std::string_view tail) {
+    head += tail;
+    return head;
+}
+
 std::string PadLeft(std::string_view digits, std::size_t width) {
     return std::string(width > digits.size() ? width - digits.size() : 0, ' ') +
            std::string(digits);
@@ -148,14 +114,14 @@ std::string Billions(std::string_view places) {
     const int value = Digit(b[0]) * 100 + Digit(b[1]) * 10 + Digit(b[2]);
     switch (value) {
         case 1:
-            return kBillionOne;
+            return std::string(kBillionOne);
         case 2:
-            return kBillionTwo;
+            return std::string(kBillionTwo);
         case 3:
         case 4:
-            return Units(b[2], TForm::Masculine) + kBillionsFew;
+            return Concat(Units(b[2], TForm::Masculine), kBillionsFew);
         default:
-            return Hundreds(b[0]) + Tens(b[1], b[2], TForm::Masculine) + kBillionsMany;
+            return Concat(Hundreds(b[0]) + Tens(b[1], b[2], TForm::Masculine), kBillionsMany);
     }
 }
 
@@ -170,12 +136,12 @@ bool IsReadableNumber(double x) {
 
 std::string Units(char place, TForm form) {
     const int digit = Digit(place);
-    return form == TForm::Feminine ? kUnitsFeminine[digit] : kUnitsMasculine[digit];
+    return std::string(digit == 1 && form == TForm::Masculine ? kOneMasculine : kUnits[digit]);
 }
 
 std::string Hundreds(char place) {
     const TTensRow& row = kHundreds[Digit(place)];
-    return std::string(row.first) + row.ending;
+    return Concat(std::string(row.first), row.ending);
 }
 
 std::string Tens(char tensPlace, char unitsPlace, TForm form) {
@@ -184,9 +150,10 @@ std::string Tens(char tensPlace, char unitsPlace, TForm form) {
         return Units(unitsPlace, form);
     }
     if (tens == 1) {
-        return std::string(kTeens[Digit(unitsPlace)]) + (Digit(unitsPlace) == 0 ? kTen : kTeen);
+        return Concat(std::string(kTeens[Digit(unitsPlace)]),
+                      Digit(unitsPlace) == 0 ? kTen : kTeen);
     }
-    return std::string(kTens[tens].first) + kTens[tens].ending + Units(unitsPlace, form);
+    return Concat(std::string(kTens[tens].first), kTens[tens].ending) + Units(unitsPlace, form);
 }
 
 std::string ReadGroups(std::string_view places) {
@@ -199,16 +166,15 @@ std::string ReadGroups(std::string_view places) {
     const int millions = Digit(d[1]) * 10 + Digit(d[2]);
     if (millions == 0) {
         if (IsNonZeroDigit(d[0])) {
-            words += std::string(kMillionStem) + kMillionsMany;
+            words += kMillionStem;
+            words += kMillionsMany;
         }
-    } else if (millions == 1) {
-        words += Units(d[2], TForm::Masculine) + kMillionStem;  // no space: the next word follows
-    } else if (millions <= 4) {
-        words += Units(d[2], TForm::Masculine) + kMillionStem + kMillionsFew;
-    } else if (millions <= 9) {
-        words += Units(d[2], TForm::Masculine) + kMillionStem + kMillionsMany;
     } else {
-        words += Tens(d[1], d[2], TForm::Masculine) + kMillionStem + kMillionsMany;
+        words += millions <= 9 ? Units(d[2], TForm::Masculine) : Tens(d[1], d[2], TForm::Masculine);
+        words += kMillionStem;
+        if (millions > 1) {  // one million has no ending: the next word follows without a space
+            words += millions <= 4 ? kMillionsFew : kMillionsMany;
+        }
     }
 
     // Thousands.
@@ -232,7 +198,7 @@ std::string NumberToWords(double x) {
     const TFixed fixed = FormatFixed(x < 0 ? -x : x);
     const bool roundsToZero =
         fixed.integers.find_first_not_of('0') == std::string::npos && fixed.decimals == "00";
-    const std::string sign = x < 0 && !roundsToZero ? kMinus : "";
+    const std::string sign(x < 0 && !roundsToZero ? kMinus : std::string_view());
 
     std::string words;
     std::string_view integers = fixed.integers;
@@ -244,7 +210,7 @@ std::string NumberToWords(double x) {
     if (fixed.decimals == "00") {
         return sign + words;
     }
-    const std::string head = (words.empty() ? std::string(kZero) : words) + kPoint;
+    const std::string head = Concat(words.empty() ? std::string(kZero) : words, kPoint);
     return sign + head + ReadGroups(PadLeft(fixed.decimals, kPlaces));
 }
 

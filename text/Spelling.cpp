@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/CodePage.h"
+#include "core/Cp1250Literal.h"
 #include "text/TagSpans.h"
 
 namespace vokadlo {
@@ -10,54 +11,21 @@ namespace {
 
 struct TLetterRow {
     char letter;
-    const char* name;
+    std::string_view name;
 };
 
 constexpr std::array<TLetterRow, 32> kLetterNames = {{
-    {'a', "\xE1"},         // á
-    {'\xE1', "\xE1"},      // á: á
-    {'b', "b\xE9"},        // bé
-    {'c', "c\xE9"},        // cé
-    {'\xE8', "\xE8\xE9"},  // č: čé
-    {'d', "d\xE9"},        // dé
-    {'\xEF', "\xEF\xE9"},  // ď: ďé
-    {'e', "\xE9"},         // é
-    {'f', "ef"},
-    {'g', "g\xE9"},  // gé
-    {'h', "h\xE1"},  // há
-    {'i', "\xED"},   // í
-    {'j', "j\xE9"},  // jé
-    {'k', "k\xE1"},  // ká
-    {'l', "el"},
-    {'m', "em"},
-    {'n', "en"},
-    {'\xF2', "e\xF2"},  // ň: eň
-    {'o', "\xF3"},      // ó
-    {'p', "p\xE9"},     // pé
-    {'q', "kv\xE9"},    // kvé
-    {'r', "er"},
-    {'\xF8', "e\xF8"},  // ř: eř
-    {'s', "es"},
-    {'\x9A', "e\x9A"},          // š: eš
-    {'t', "t\xE9"},             // té
-    {'v', "v\xE9"},             // vé
-    {'w', "dvojit\xE9 v\xE9"},  // dvojité vé
-    {'x', "iks"},
-    {'y', "ypsilon"},
-    {'z', "zet"},
-    {'\x9E',
-     "\x9E"
-     "et"},  // ž: žet
+    {'a', "á"_cp},      {U'á'_cp, "á"_cp},   {'b', "bé"_cp},     {'c', "cé"_cp},
+    {U'č'_cp, "čé"_cp}, {'d', "dé"_cp},      {U'ď'_cp, "ďé"_cp}, {'e', "é"_cp},
+    {'f', "ef"_cp},     {'g', "gé"_cp},      {'h', "há"_cp},     {'i', "í"_cp},
+    {'j', "jé"_cp},     {'k', "ká"_cp},      {'l', "el"_cp},     {'m', "em"_cp},
+    {'n', "en"_cp},     {U'ň'_cp, "eň"_cp},  {'o', "ó"_cp},      {'p', "pé"_cp},
+    {'q', "kvé"_cp},    {'r', "er"_cp},      {U'ř'_cp, "eř"_cp}, {'s', "es"_cp},
+    {U'š'_cp, "eš"_cp}, {'t', "té"_cp},      {'v', "vé"_cp},     {'w', "dvojité vé"_cp},
+    {'x', "iks"_cp},    {'y', "ypsilon"_cp}, {'z', "zet"_cp},    {U'ž'_cp, "žet"_cp},
 }};
 
-// a á e é ě i í y ý u ú ů o ó
-constexpr std::string_view kVowels =
-    "a\xE1"
-    "e\xE9\xEC"
-    "i\xED"
-    "y\xFD"
-    "u\xFA\xF9"
-    "o\xF3";
+constexpr std::string_view kVowels = "aáeéěiíyýuúůoó"_cp;
 
 constexpr std::string_view kEnd = "{kOnEc}";
 
@@ -101,7 +69,7 @@ std::string LetterName(char c) {
     const char lower = LowerChar(c);
     for (const TLetterRow& row : kLetterNames) {
         if (row.letter == lower) {
-            return row.name;
+            return std::string(row.name);
         }
     }
     return std::string(1, c);
