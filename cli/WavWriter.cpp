@@ -1,12 +1,9 @@
 #include "cli/WavWriter.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
+#include <string_view>
 
 namespace vokadlo::cli {
 namespace {
@@ -16,21 +13,6 @@ constexpr std::uint64_t kMaxData = 0xFFFFFFFFull - 36;  // the RIFF size must fi
 void Put32(std::string& b, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) {
         b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    }
-}
-
-void WriteAll(int fd, const void* data, std::size_t count, const std::string& what) {
-    const auto* p = static_cast<const char*>(data);
-    while (count > 0) {
-        const ssize_t n = ::write(fd, p, count);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            throw std::runtime_error(what + ": " + std::strerror(errno));
-        }
-        p += n;
-        count -= static_cast<std::size_t>(n);
     }
 }
 
@@ -57,21 +39,10 @@ TWavWriter::TWavWriter(std::string path) : path_(std::move(path)) {
     if (path_ == "-") {
         return;
     }
-    temp_ = path_ + ".tmp-" + std::to_string(::getpid());
-    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd_ < 0) {
-        throw std::runtime_error(path_ + ": " + std::strerror(errno));
-    }
-    const std::string placeholder = Header(0);
-    WriteAll(fd_, placeholder.data(), placeholder.size(), path_);
-}
-
-TWavWriter::~TWavWriter() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-    if (!finished_ && !temp_.empty()) {
-        ::unlink(temp_.c_str());
+    file_.emplace(path_);
+    std::string error;
+    if (!file_->Open(error) || !file_->Write(Header(0), error)) {
+        throw std::runtime_error(error);
     }
 }
 
@@ -82,8 +53,11 @@ void TWavWriter::Append(const std::uint8_t* bytes, std::size_t count) {
                                  "split the text");
     }
     dataBytes_ += count;
-    if (fd_ >= 0) {
-        WriteAll(fd_, bytes, count, path_);
+    if (file_) {
+        std::string error;
+        if (!file_->Write(std::string_view(reinterpret_cast<const char*>(bytes), count), error)) {
+            throw std::runtime_error(error);
+        }
     } else {
         buffered_.insert(buffered_.end(), bytes, bytes + count);
     }
@@ -91,25 +65,18 @@ void TWavWriter::Append(const std::uint8_t* bytes, std::size_t count) {
 
 void TWavWriter::Finish() {
     const std::string header = Header(static_cast<std::uint32_t>(dataBytes_));
-    if (fd_ < 0) {
+    if (!file_) {
         if (std::fwrite(header.data(), 1, header.size(), stdout) != header.size() ||
             std::fwrite(buffered_.data(), 1, buffered_.size(), stdout) != buffered_.size() ||
             std::fflush(stdout) != 0) {
             throw std::runtime_error("standard output: cannot write");
         }
-        finished_ = true;
         return;
     }
-    if (::pwrite(fd_, header.data(), header.size(), 0) != static_cast<ssize_t>(header.size()) ||
-        ::fsync(fd_) != 0) {
-        throw std::runtime_error(path_ + ": " + std::strerror(errno));
+    std::string error;
+    if (!file_->WriteAt(0, header, error) || !file_->Commit(error)) {
+        throw std::runtime_error(error);
     }
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0 || ::rename(temp_.c_str(), path_.c_str()) != 0) {
-        throw std::runtime_error(path_ + ": " + std::strerror(errno));
-    }
-    finished_ = true;
 }
 
 }  // namespace vokadlo::cli

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/AtomicFile.h"
 
 namespace vokadlo::cli {
 
@@ -14,8 +16,6 @@ class TWavWriter {
     // the sizes); any other path is written through a temporary file beside it, renamed over it
     // by Finish, so the file appears whole or not at all. Throws std::runtime_error.
     explicit TWavWriter(std::string path);
-    // Removes the temporary file of an unfinished file.
-    ~TWavWriter();
     TWavWriter(const TWavWriter&) = delete;
     TWavWriter& operator=(const TWavWriter&) = delete;
 
@@ -31,11 +31,9 @@ class TWavWriter {
 
   private:
     std::string path_;
-    std::filesystem::path temp_;
-    int fd_ = -1;
+    std::optional<TAtomicFile> file_;     // a file; an unfinished one is removed with the writer
     std::vector<std::uint8_t> buffered_;  // standard output only
     std::uint64_t dataBytes_ = 0;
-    bool finished_ = false;
 };
 
 }  // namespace vokadlo::cli

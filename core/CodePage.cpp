@@ -1,5 +1,6 @@
 #include "core/CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -47,6 +48,10 @@ constexpr std::array<std::uint8_t, 256> MakeLowerTable() {
 
 constexpr std::array<std::uint8_t, 256> kLower = MakeLowerTable();
 
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool IsTrimmed(char c) {
     return static_cast<unsigned char>(c) < 33;
 }
@@ -70,6 +75,11 @@ char EncodeCp1250(char32_t cp) {
 }
 
 }  // namespace
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
 
 char LowerChar(char c) {
     return static_cast<char>(kLower[static_cast<unsigned char>(c)]);

@@ -9,6 +9,14 @@
 
 namespace vokadlo {
 
+// True for the ASCII digits "0" to "9".
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// True when `a` and `b` are equal but for the case of ASCII letters.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // Lower-case of one code page 1250 character (ASCII and every Central European capital).
 char LowerChar(char c);
 

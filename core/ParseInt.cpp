@@ -2,14 +2,9 @@
 
 #include <string>
 
+#include "core/CodePage.h"
+
 namespace vokadlo {
-namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-}  // namespace
 
 bool TryParseInt32(std::string_view text, std::int32_t& value) {
     std::size_t pos = 0;

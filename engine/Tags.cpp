@@ -3,9 +3,10 @@
 
 #include <algorithm>
 
+#include "core/CodePage.h"
 #include "core/ParseInt.h"
 #include "engine/SayText.h"
-#include "core/CodePage.h"
+#include "text/TagSpans.h"
 
 namespace vokadlo {
 namespace {
@@ -15,10 +16,6 @@ constexpr std::int32_t kToneMin = -12;
 constexpr std::int32_t kToneMax = 12;
 constexpr std::int32_t kSpeedMin = 1;
 constexpr std::int32_t kSpeedMax = 256;  // speed percent := 256 - value
-
-bool IsOpening(char c) {
-    return c == '\\' || c == '{';
-}
 
 // "vol" ignores values it cannot convert.
 std::int32_t ParseVolume(std::string_view value) {
@@ -44,7 +41,7 @@ void AddMark(TCharacter* unit, bool firstUnit, std::int32_t mark) {
 
 TTag ReadTag(std::string_view text, std::int32_t position) {
     if (position < 1 || static_cast<std::size_t>(position) > text.size() ||
-        !IsOpening(text[position - 1])) {
+        !IsTagOpening(text[position - 1])) {
         return {};
     }
     const char closing = text[position - 1] == '\\' ? '\\' : '}';

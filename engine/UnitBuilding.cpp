@@ -1,7 +1,8 @@
 // Building the sound units of a processed chunk text, and completing the record.
+#include "core/CodePage.h"
 #include "core/EngineSettings.h"
 #include "engine/TextPipeline.h"
-#include "core/CodePage.h"
+#include "text/TagSpans.h"
 
 namespace vokadlo {
 namespace {
@@ -9,10 +10,6 @@ namespace {
 constexpr std::int32_t kUnitDuration = 150;  // ms, until the prosody decides
 // A tag that ends within this many characters of the text's end is not followed by another.
 constexpr std::int32_t kTagChainMargin = 5;
-
-bool IsOpening(char c) {
-    return c == '\\' || c == '{';
-}
 
 TCharacter NewUnit(const TSayText& engine) {
     TCharacter unit;
@@ -58,7 +55,7 @@ std::string BuildUnits(TSayText& engine, const std::string& s) {
     while (q <= length) {
         word.Chars.push_back(NewUnit(engine));
         const auto unitIndex = static_cast<std::int32_t>(word.Chars.size());
-        while (!endMarker && q <= length && IsOpening(s[q - 1])) {
+        while (!endMarker && q <= length && IsTagOpening(s[q - 1])) {
             const std::int32_t before = q;
             engine.ParseTag(s, unitIndex, q);
             if (q == before || q >= length - kTagChainMargin) {

@@ -2,28 +2,10 @@
 
 #include <cstdio>
 
+#include "core/CodePage.h"
+
 namespace vokadlo {
 namespace {
-
-bool SameAscii(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z') {
-            x = static_cast<char>(x + 32);
-        }
-        if (y >= 'A' && y <= 'Z') {
-            y = static_cast<char>(y + 32);
-        }
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string_view TrimSpaces(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) {
@@ -52,7 +34,7 @@ std::size_t ReadQuoted(std::string_view s, std::size_t pos, std::string& out) {
 }
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
+    if (IsDigit(c)) {
         return c - '0';
     }
     if (c >= 'a' && c <= 'f') {
@@ -193,7 +175,8 @@ std::string TRegFile::Serialize() const {
 std::optional<TRegValue> TRegFile::Find(std::string_view section, std::string_view name) const {
     std::optional<TRegValue> found;
     for (const TLine& line : lines_) {
-        if (!line.name.empty() && SameAscii(line.section, section) && SameAscii(line.name, name)) {
+        if (!line.name.empty() && EqualsIgnoringAsciiCase(line.section, section) &&
+            EqualsIgnoringAsciiCase(line.name, name)) {
             const std::size_t eq = line.text.find("\"=");
             found = ParseValue(std::string_view(line.text).substr(eq + 2));
         }
@@ -204,7 +187,7 @@ std::optional<TRegValue> TRegFile::Find(std::string_view section, std::string_vi
 std::vector<TRegEntry> TRegFile::List(std::string_view section) const {
     std::vector<TRegEntry> entries;
     for (const TLine& line : lines_) {
-        if (!line.name.empty() && SameAscii(line.section, section)) {
+        if (!line.name.empty() && EqualsIgnoringAsciiCase(line.section, section)) {
             const std::size_t eq = line.text.find("\"=");
             entries.push_back({line.name, ParseValue(std::string_view(line.text).substr(eq + 2))});
         }
@@ -241,7 +224,8 @@ void TRegFile::Set(std::string_view section, std::string_view name, const TRegVa
     const std::string entry = FormatEntry(name, value);
     TLine* last = nullptr;
     for (TLine& line : lines_) {
-        if (!line.name.empty() && SameAscii(line.section, section) && SameAscii(line.name, name)) {
+        if (!line.name.empty() && EqualsIgnoringAsciiCase(line.section, section) &&
+            EqualsIgnoringAsciiCase(line.name, name)) {
             last = &line;
         }
     }
@@ -253,7 +237,7 @@ void TRegFile::Set(std::string_view section, std::string_view name, const TRegVa
     std::size_t insert = lines_.size();
     bool haveSection = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (SameAscii(lines_[i].section, section) &&
+        if (EqualsIgnoringAsciiCase(lines_[i].section, section) &&
             (lines_[i].isSection || !TrimSpaces(lines_[i].text).empty())) {
             insert = i + 1;
             haveSection = true;

@@ -108,15 +108,4 @@ std::span<const std::uint8_t> PhonemeSampleBytes(std::string_view code,
     return {};
 }
 
-void LoadPhonemeSample(std::string_view code, const IResourceStore& resources,
-                       TMemoryStream& sink) {
-    if (Settings.SamplesFromDisk) {
-        AppendFile(DiskRecordingPath(code), sink);
-        return;
-    }
-    if (const auto found = resources.FindWav(ResourceNameOf(code))) {
-        sink.insert(sink.end(), found->begin(), found->end());
-    }
-}
-
 }  // namespace vokadlo

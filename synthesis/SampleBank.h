@@ -31,16 +31,12 @@ std::string_view ResourceNameOf(std::string_view code);
 // The recording's path on disk: SampleFolder ("\" read as "/") + "/" + code in UTF-8 + ".wav".
 std::string DiskRecordingPath(std::string_view code);
 
-// Appends the whole recording (header and trailing chunk included) of a normalised code to
-// `sink`: from `resources`, or from disk when Settings.SamplesFromDisk is set (read at every
-// call). Appends nothing for a code without a recording, a missing or unreadable file, a path
-// that is not a regular file, or a disk file shorter than kMinRecordingSize bytes or longer than
-// 32-bit byte counts reach.
-void LoadPhonemeSample(std::string_view code, const IResourceStore& resources, TMemoryStream& sink);
-
-// The recording of a normalised code without copying a built-in one: a view of the resource,
-// or of `diskSink` (cleared, then filled) when the recordings come from disk. Empty when there
-// is no recording. The view stays valid until `diskSink` or the store changes.
+// The whole recording (header and trailing chunk included) of a normalised code without copying
+// a built-in one: a view of the resource in `resources`, or, when Settings.SamplesFromDisk is set
+// (read at every call), of `diskSink` (cleared, then filled from the disk file). Empty for a code
+// without a recording, a missing or unreadable file, a path that is not a regular file, or a disk
+// file shorter than kMinRecordingSize bytes or longer than 32-bit byte counts reach. The view
+// stays valid until `diskSink` or the store changes.
 std::span<const std::uint8_t> PhonemeSampleBytes(std::string_view code,
                                                  const IResourceStore& resources,
                                                  TMemoryStream& diskSink);

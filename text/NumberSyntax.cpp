@@ -5,14 +5,11 @@
 #include <cmath>
 #include <string>
 
+#include "core/CodePage.h"
 #include "text/NumberWords.h"
 
 namespace vokadlo {
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::size_t SkipDigits(std::string_view text, std::size_t pos) {
     while (pos < text.size() && IsDigit(text[pos])) {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "core/CodePage.h"
 #include "core/Cp1250Literal.h"
 
 namespace vokadlo {
@@ -70,9 +71,6 @@ constexpr std::string_view kBillionsMany = "miliard "_cp;
 constexpr std::size_t kPlaces = 9;        // integer places read by ReadGroups
 constexpr std::size_t kMaxIntegers = 12;  // with the billions
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 int Digit(char c) {
     return IsDigit(c) ? c - '0' : 0;
 }

@@ -43,15 +43,9 @@ std::string_view TrimView(std::string_view s) {
     return s;
 }
 
-// 1-based position of the first "\" among the kTagWindow characters after the first one.
-std::size_t NextBackslash(std::string_view s) {
-    const std::size_t found = s.substr(1, kTagWindow).find('\\');
-    return found == std::string_view::npos ? 0 : found + 1;
-}
+}  // namespace
 
-// RemainingText as a view into `pending`: the pending text can be long, and only this
-// chunk's spelling looks at it.
-std::string_view Remaining(std::string_view pending) {
+std::string_view RemainingText(std::string_view pending) {
     std::string_view r = TrimView(pending);
     while (!r.empty() && r.front() == '\\') {
         r.remove_prefix(NextBackslash(r) + 1);
@@ -62,8 +56,6 @@ std::string_view Remaining(std::string_view pending) {
     r = TrimView(r);
     return r == kEnd ? std::string_view() : r;
 }
-
-}  // namespace
 
 std::string LetterName(char c) {
     const char lower = LowerChar(c);
@@ -79,13 +71,9 @@ bool HasVowel(std::string_view w) {
     return w.find_first_of(kVowels) != std::string_view::npos;
 }
 
-std::string RemainingText(std::string_view pending) {
-    return std::string(Remaining(pending));
-}
-
 std::string SpellWord(std::string_view s, std::string_view pending) {
     const std::string t = Trim(s);
-    if (t.size() == 1 && (t == "j" || Remaining(pending).empty())) {
+    if (t.size() == 1 && (t == "j" || RemainingText(pending).empty())) {
         return LetterName(t[0]) + "_";
     }
     if (t.size() == 2 && (t[1] == '.' || t[1] == ')' || t[1] == '-')) {

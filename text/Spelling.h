@@ -15,8 +15,9 @@ bool HasVowel(std::string_view w);
 
 // What is still to be spoken after the current chunk, as far as the next backslash tag:
 // `pending` trimmed, leading backslash tags skipped, cut before a later "\"; empty when
-// nothing is left or only the end marker. Allocates.
-std::string RemainingText(std::string_view pending);
+// nothing is left or only the end marker. A view into `pending`: the pending text can be long,
+// and only this chunk's spelling looks at it.
+std::string_view RemainingText(std::string_view pending);
 
 // The word to speak for the processed word `s`, `pending` being the text after its chunk:
 // a lone letter at the end of the text (and "j" anywhere) as its name and "_", a letter with

@@ -1,16 +1,11 @@
 #include "text/TagSpans.h"
 
 namespace vokadlo {
-namespace {
 
-// 1-based position of the first "\" among the kTagWindow characters after the first one of
-// `s`; 0 when there is none among them.
 std::size_t NextBackslash(std::string_view s) {
     const std::size_t found = s.substr(1, kTagWindow).find('\\');
     return found == std::string_view::npos ? 0 : found + 1;
 }
-
-}  // namespace
 
 TTagSplit SplitTags(std::string_view s) {
     TTagSplit split;

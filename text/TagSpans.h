@@ -10,6 +10,15 @@ namespace vokadlo {
 // How far after a "\" the next one is looked for.
 inline constexpr std::size_t kTagWindow = 100;
 
+// True for the characters that open a tag, "\" and "{".
+constexpr bool IsTagOpening(char c) {
+    return c == '\\' || c == '{';
+}
+
+// 1-based position of the first "\" among the kTagWindow characters after the first one of
+// `s`; 0 when there is none among them.
+std::size_t NextBackslash(std::string_view s);
+
 // A chunk text cut into its leading backslash tags, the word to convert, and the rest from
 // the first later "\" on.
 struct TTagSplit {

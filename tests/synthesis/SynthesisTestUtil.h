@@ -8,10 +8,19 @@
 
 #include "core/ChunkRecord.h"
 #include "core/MemoryStream.h"
+#include "synthesis/SampleBank.h"
 #include "synthesis/SampleMath.h"
 #include "tests/doubles/Doubles.h"
 
 namespace vokadlo::test {
+
+// Appends the recording of a normalised code to `sink`, as the wave assembly reads it.
+inline void LoadPhonemeSample(std::string_view code, const IResourceStore& resources,
+                              TMemoryStream& sink) {
+    TMemoryStream disk;
+    const std::span<const std::uint8_t> bytes = PhonemeSampleBytes(code, resources, disk);
+    sink.insert(sink.end(), bytes.begin(), bytes.end());
+}
 
 inline const std::vector<std::int16_t> kMark = {0, 1, 1, -1, -1, 1, 1, -1, -1, 0};
 
