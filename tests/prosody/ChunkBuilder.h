@@ -36,13 +36,10 @@ inline TSayWord BuildChunk(const std::string& text, std::int32_t speed = 100) {
     std::size_t q = 0;
     while (q < text.size()) {
         std::string prev(1, q == 0 ? text[0] : text[q - 1]);
-        std::string letter(1, text[q]);
-        std::string sample = letter;
-        ++q;
-        if (letter == "c" && q < text.size() && text[q] == 'h') {
-            sample = "ch";
-            ++q;
-        }
+        const bool digraph = text[q] == 'c' && q + 1 < text.size() && text[q + 1] == 'h';
+        std::string letter = text.substr(q, 1);
+        std::string sample = text.substr(q, digraph ? 2 : 1);
+        q += sample.size();
         std::string next = q < text.size() ? std::string(1, text[q]) : std::string("~");
         word.Chars.push_back(MakeUnit(prev, letter, sample, next, speed));
     }
