@@ -268,7 +268,6 @@ QFrame* TFormSayText::BuildPanel1() {
     fixed.setStyleHint(QFont::Monospace);
     MemoSay->setFont(fixed);
     MemoSay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MemoSay->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoSay->setPlainText(SampleText());
     layout->addWidget(MemoSay, 1);
 
@@ -389,7 +388,6 @@ QWidget* TFormSayText::BuildTabSheet4() {
     MemoSlovnik->setObjectName(QStringLiteral("MemoSlovnik"));
     MemoSlovnik->setFixedWidth(217);
     MemoSlovnik->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MemoSlovnik->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(MemoSlovnik);
 
     auto* right = new QVBoxLayout;
@@ -407,6 +405,7 @@ QWidget* TFormSayText::BuildTabSheet4() {
     for (int row = 0; row < 3; ++row) {
         const auto [slider, label] = toneRows[static_cast<std::size_t>(row)];
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-50")));
+        slider->setMinimumWidth(160);
         tones->addWidget(slider, row, 0);
         tones->addWidget(label, row, 1);
         developerControls_ << slider << label;
@@ -470,9 +469,12 @@ QWidget* TFormSayText::BuildTabSheet2() {
     hidden->addWidget(Path, 1, 1, 1, 2);
     hidden->addWidget(label11, 2, 0, 1, 3);
     hidden->addWidget(Direct, 3, 0, 1, 3);
-    hidden->addWidget(Repetice, 4, 0);
-    hidden->addWidget(label12, 4, 1);
-    hidden->addWidget(LastText, 4, 2);
+    auto* last = new QHBoxLayout;
+    last->setSpacing(6);
+    last->addWidget(Repetice);
+    last->addWidget(label12);
+    last->addWidget(LastText, 1);
+    hidden->addLayout(last, 4, 0, 1, 3);
     hidden->setColumnStretch(2, 1);
     hidden->setRowStretch(5, 1);
     layout->addLayout(hidden, 1);
