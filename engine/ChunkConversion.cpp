@@ -10,8 +10,8 @@ namespace vokadlo {
 std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending) {
     const std::string s =
         ApplyDictionaries(chunk, engine.UserDictionary, engine.PronunciationTable);
-    // Backslash tags are kept away from the conversions, so their names and digits reach the
-    // tag reader as written.
+    // Tags are kept away from the conversions, so their names and digits reach the tag reader
+    // as written.
     const TTagSplit split = SplitTags(s);
     return split.prefix + ConvertWord(split.word, pending, DecimalSeparator()) + split.rest;
 }

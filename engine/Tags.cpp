@@ -44,7 +44,7 @@ TTag ReadTag(std::string_view text, std::int32_t position) {
         !IsTagOpening(text[position - 1])) {
         return {};
     }
-    const char closing = text[position - 1] == '\\' ? '\\' : '}';
+    const char closing = TagClosing(text[position - 1]);
     const std::string body = LowerCase(text.substr(position, kTagReach));
     const std::size_t end = body.find(closing);
     if (end == std::string::npos) {

@@ -48,10 +48,10 @@ std::string_view TrimView(std::string_view s) {
 std::string_view RemainingText(std::string_view pending) {
     std::string_view r = TrimView(pending);
     while (!r.empty() && r.front() == '\\') {
-        r.remove_prefix(NextBackslash(r) + 1);
+        r.remove_prefix(FindInTagWindow(r, "\\") + 1);
     }
     if (r.find('\\') != std::string_view::npos) {
-        r = r.substr(0, NextBackslash(r));
+        r = r.substr(0, FindInTagWindow(r, "\\"));
     }
     r = TrimView(r);
     return r == kEnd ? std::string_view() : r;

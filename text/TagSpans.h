@@ -1,5 +1,5 @@
-// Where backslash tags stand in a chunk text: the spans that the text conversions must not
-// touch, and the display text without them.
+// Where tags stand in a chunk text: the spans that the text conversions must not touch, and the
+// display text without its backslash tags.
 #pragma once
 
 #include <string>
@@ -7,30 +7,39 @@
 
 namespace vokadlo {
 
-// How far after a "\" the next one is looked for.
+// How far after a tag's opening character its closing one is looked for, and after a word's
+// first character the opening of a later tag.
 inline constexpr std::size_t kTagWindow = 100;
 
-// True for the characters that open a tag, "\" and "{".
+// The characters that open a tag: "\" (closed by "\") and "{" (closed by "}").
+inline constexpr std::string_view kTagOpenings = "\\{";
+
 constexpr bool IsTagOpening(char c) {
     return c == '\\' || c == '{';
 }
 
-// 1-based position of the first "\" among the kTagWindow characters after the first one of
-// `s`; 0 when there is none among them.
-std::size_t NextBackslash(std::string_view s);
+// The character that closes a tag opened by `opening`.
+constexpr char TagClosing(char opening) {
+    return opening == '{' ? '}' : '\\';
+}
 
-// A chunk text cut into its leading backslash tags, the word to convert, and the rest from
-// the first later "\" on.
+// 1-based position of the first of `chars` among the kTagWindow characters after the first one
+// of `s`; 0 when there is none among them.
+std::size_t FindInTagWindow(std::string_view s, std::string_view chars);
+
+// A chunk text cut into its leading tags, the word to convert, and the rest from the first
+// later tag opening on.
 struct TTagSplit {
     std::string prefix;
     std::string word;
     std::string rest;
 };
 
-// While `s` begins with "\", moves it and everything up to the next "\" within kTagWindow
-// characters (or the "\" alone) to the prefix; then, if a "\" is left, the word is what comes
-// before the first "\" within kTagWindow characters after the word's first character (empty
-// when there is none so near) and the rest is everything after the word. Allocates.
+// While `s` begins with a tag opening, moves it and everything up to its closing character
+// within kTagWindow characters (or the opening alone) to the prefix; then, if a "\" or "{" is
+// left, the word is what comes before the first of them within kTagWindow characters after the
+// word's first character (empty when there is none so near) and the rest is everything after
+// the word. Allocates.
 TTagSplit SplitTags(std::string_view s);
 
 // `s` with every backslash tag removed: a "\" opens a tag, the next "\" closes it, and both

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/EngineSettings.h"
 #include "core/ParseInt.h"
 #include "engine/Tags.h"
 #include "engine/TextPipeline.h"
@@ -136,11 +137,48 @@ TEST_F(Tags, DisplayTextDropsBackslashTagsOnly) {
     EXPECT_EQ(PrepareAll("{ton=5}a")[0].shown, "{ton=5}a");
 }
 
-TEST_F(Tags, BraceTagDigitsAreConvertedLikeText) {
-    // The digit is read by name before the tag reader sees it.
-    const std::vector<TChunk> chunks = PrepareAll("{ton=5}a");
-    EXPECT_EQ(chunks[0].text, "{ton= pjet}a");
-    EXPECT_EQ(Engine().CurrentTone, 0);
+TEST_F(Tags, BraceTagsAreKeptFromTheConversionsLikeBackslashTags) {
+    Settings.DecimalSeparator = '.';
+    struct TCase {
+        const char* input;    // one chunk
+        const char* text;     // processed
+        const char* letters;  // of the units
+        std::int32_t tone;    // CurrentTone after it
+    };
+    const TCase cases[] = {
+        {"{ton=5}máma", "{ton=5}máma", "m|á|m|a", 5},
+        {"{ton=-12}12", "{ton=-12}dva náct ", "d|v|a| |n|á|c|t| ", -12},
+        {"12{vol=0}34", "dva náct {vol=0}34", "d|v|a| |n|á|c|t| |3|4", 0},
+        {"{", "{", "{", 0},  // only the opening is set aside; no word to spell
+    };
+    for (const TCase& c : cases) {
+        Engine().CurrentTone = 0;
+        const std::vector<TChunk> chunks = PrepareAll(c.input);
+        ASSERT_EQ(chunks.size(), 1u) << c.input;
+        EXPECT_EQ(chunks[0].text, c.text) << c.input;
+        EXPECT_EQ(chunks[0].letters, c.letters) << c.input;
+        EXPECT_EQ(chunks[0].shown, c.input) << c.input;
+        EXPECT_EQ(Engine().CurrentTone, c.tone) << c.input;
+        EXPECT_EQ(Engine().CurrentWord().Chars.back().Tone, c.tone) << c.input;
+    }
+    // The "3" after the volume tag is the first unit it acts on.
+    Engine().CurrentVolume = 1000;
+    PrepareAll("12{vol=0}34");
+    EXPECT_EQ(Engine().CurrentWord().Chars[8].Volume, 1000);
+    EXPECT_EQ(Engine().CurrentWord().Chars[9].Volume, 0);
+
+    // In word mode the end marker glued to the last word is a tag too: the number before it is
+    // read as a number.
+    Engine().WordMode = true;
+    std::string text;
+    for (int i = 0; i < 30; ++i) {
+        text += "abc ";  // 120 characters
+    }
+    const std::vector<TChunk> chunks = PrepareAll(text + "12");
+    ASSERT_EQ(chunks.size(), 2u);
+    EXPECT_EQ(chunks[1].text, "dva náct {konec}");
+    EXPECT_EQ(chunks[1].letters, "d|v|a| |n|á|c|t| |");
+    EXPECT_EQ(chunks[1].shown, "12{konec}");
 }
 
 }  // namespace
