@@ -2,7 +2,9 @@
 // a settings store in memory:
 // - tag-only words ("\ton=3\ "), then one real word: one call skips every tag word;
 // - the same with two spaces after each tag word (every skip starts a new text);
-// - ordinary words: one call per word, the first 1000 words of the text.
+// - ordinary words: one call per word, the first 1000 words of the text;
+// - a whole text of 1 and 4 MiB, every chunk: the time per byte must not grow with the length
+//   (each chunk costs about its own length, not the rest of the text's).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -69,6 +71,23 @@ void BM_OrdinaryWords(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kWords);
 }
 BENCHMARK(BM_OrdinaryWords)->Unit(benchmark::kMillisecond);
+
+void BM_WholeText(benchmark::State& state) {
+    TSayText& engine = test::HeadlessEngine("bench");
+    std::string text;
+    while (text.size() < static_cast<std::size_t>(state.range(0)) << 20) {
+        text += "slovo dobré a 12 ";
+    }
+    for (auto _ : state) {
+        Queue(engine, text);
+        while (!engine.PendingText.empty() && engine.PendingText != kEndMarker) {
+            engine.ChunkReady = false;
+            engine.PrepareChunk();
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_WholeText)->Arg(1)->Arg(4)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vokadlo

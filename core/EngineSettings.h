@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "core/SharedText.h"
+
 namespace vokadlo {
 
 // Notes -12..12 index the tone tables at note + 12.
@@ -35,7 +37,7 @@ struct TEngineSettings {
     std::int32_t WordSpaceLength = 40;     // ms, duration of a space unit
     std::int32_t PeriodPauseLength = 460;  // ms, pause before a full stop
     std::int32_t CommaPauseLength = 200;   // ms, pause before a comma
-    std::string LastRemainder;             // pending text left by the last preparation
+    TSharedText LastRemainder;             // pending text left by the last preparation
 
     // Pitch offsets of toned units, indexed by note + 12 (note -12..12); the host's tone editor
     // writes them.

@@ -1,21 +1,23 @@
 // The queue side of chunk preparation: recognising a new text and cutting the next chunk.
 #include <algorithm>
 
+#include "core/CodePage.h"
 #include "core/EngineSettings.h"
 #include "engine/TextPipeline.h"
-#include "core/CodePage.h"
 
 namespace vokadlo {
 namespace {
 
 constexpr std::string_view kEnd = kEndMarker;
+// Below this many consumed bytes the buffer is never compacted.
+constexpr std::size_t kCompactAbove = 4096;
 
 // The first space of the pending text, or npos. The search goes on from the last space found,
 // so the scans of one preparation together cover the text once.
 std::size_t FirstSpace(TPendingText& pending) {
     if (!pending.spaceSearched ||
         (pending.space != std::string::npos && pending.space < pending.start)) {
-        pending.space = pending.text.find(' ', pending.start);
+        pending.space = pending.Text().find(' ', pending.start);
         pending.spaceSearched = true;
     }
     return pending.space < pending.end ? pending.space : std::string::npos;
@@ -27,21 +29,23 @@ bool RestIsBlank(TPendingText& pending, std::size_t space) {
     if (pending.blankCheckedAt != space) {
         pending.blankCheckedAt = space;
         pending.restBlank =
-            IsBlank(std::string_view(pending.text).substr(space + 1, pending.end - space - 1));
+            IsBlank(std::string_view(pending.Text()).substr(space + 1, pending.end - space - 1));
     }
     return pending.restBlank;
 }
 
-// The pending text becomes text[from, to) followed by the end marker.
+// The pending text becomes text[from, to) followed by the end marker, in a buffer of its own
+// (the old one may be shared; what is left is at most a chunk's tail).
 void EndWithMarker(TSayText& engine, TPendingText& pending, std::size_t from, std::size_t to) {
-    pending.text.resize(to);
-    pending.text += kEnd;
-    pending.start = from;
-    pending.end = pending.text.size();
-    pending.lowered = std::min(pending.lowered, to);
-    if (pending.space != std::string::npos && pending.space >= to) {
-        pending.space = std::string::npos;  // the marker holds no space
-    }
+    auto buffer = std::make_shared<std::string>();
+    buffer->reserve(to - from + kEnd.size());
+    buffer->append(pending.Text(), from, to - from).append(kEnd);
+    pending.buffer = std::move(buffer);
+    pending.start = 0;
+    pending.end = pending.buffer->size();
+    pending.lowered = pending.lowered > from ? std::min(pending.lowered, to) - from : 0;
+    pending.space = std::string::npos;  // searched again in the new buffer
+    pending.spaceSearched = false;
     pending.blankCheckedAt = std::string::npos;
     engine.TextRestart = true;
 }
@@ -50,20 +54,34 @@ void EndWithMarker(TSayText& engine, TPendingText& pending, std::size_t from, st
 
 TPendingText TakePending(TSayText& engine) {
     TPendingText pending;
-    pending.text = std::move(engine.PendingText);
+    if (engine.PendingText.Buffer()) {
+        pending.buffer = engine.PendingText.Buffer();
+        pending.start = pending.lowered = engine.PendingText.Start();
+        pending.end = engine.PendingText.End();
+    }
     engine.PendingText.clear();
-    pending.end = pending.text.size();
     return pending;
 }
 
 void StorePending(TSayText& engine, TPendingText& pending) {
-    if (pending.cut) {
-        Settings.LastRemainder.assign(pending.text, pending.remainderStart,
-                                      pending.remainderEnd - pending.remainderStart);
+    // A consumed part longer than what is kept is dropped (copying the kept part), so that
+    // the buffer stays within twice the text still needed.
+    const std::size_t keepFrom =
+        pending.cut ? std::min(pending.start, pending.remainderStart) : pending.start;
+    const std::size_t keepTo =
+        pending.cut ? std::max(pending.end, pending.remainderEnd) : pending.end;
+    if (keepFrom > kCompactAbove && keepFrom > keepTo - keepFrom) {
+        pending.buffer = std::make_shared<std::string>(pending.Text(), keepFrom, keepTo - keepFrom);
+        pending.start -= keepFrom;
+        pending.end -= keepFrom;
+        pending.remainderStart -= std::min(pending.remainderStart, keepFrom);
+        pending.remainderEnd -= std::min(pending.remainderEnd, keepFrom);
     }
-    pending.text.resize(pending.end);
-    pending.text.erase(0, pending.start);
-    engine.PendingText = std::move(pending.text);
+    if (pending.cut) {
+        Settings.LastRemainder =
+            TSharedText(pending.buffer, pending.remainderStart, pending.remainderEnd);
+    }
+    engine.PendingText = TSharedText(pending.buffer, pending.start, pending.end);
 }
 
 bool IsNewText(const TSayText& engine, const TPendingText& pending) {
@@ -71,7 +89,8 @@ bool IsNewText(const TSayText& engine, const TPendingText& pending) {
         return true;
     }
     if (!pending.cut) {
-        return pending.View() != Settings.LastRemainder;
+        // Shared bounds answer at once; only a text changed from outside is compared.
+        return !(TSharedText(pending.buffer, pending.start, pending.end) == Settings.LastRemainder);
     }
     // Since the last cut the range has only shrunk: it is the same text if it kept its bounds.
     return pending.start != pending.remainderStart || pending.end != pending.remainderEnd;
@@ -80,8 +99,12 @@ bool IsNewText(const TSayText& engine, const TPendingText& pending) {
 void RefreshForNewText(TSayText& engine, TPendingText& pending) {
     engine.ReloadUserDictionaryIfChanged();
     engine.ReadEngineSettings();
-    for (std::size_t i = std::max(pending.start, pending.lowered); i < pending.end; ++i) {
-        pending.text[i] = LowerChar(pending.text[i]);
+    const std::size_t from = std::max(pending.start, pending.lowered);
+    if (from < pending.end) {
+        std::string& text = pending.Writable();
+        for (std::size_t i = from; i < pending.end; ++i) {
+            text[i] = LowerChar(text[i]);
+        }
     }
     pending.lowered = std::max(pending.lowered, pending.end);
     engine.TextRestart = false;
@@ -92,7 +115,7 @@ void CutChunk(TSayText& engine, TPendingText& pending) {
     const std::size_t chunkEnd = space == std::string::npos ? pending.end : space + 1;
     const std::size_t length = chunkEnd - pending.start;
     const bool isLong = length > kLongChunk && length > kChunkLength;
-    engine.ChunkText.assign(pending.text, pending.start, std::min(length, kChunkLength));
+    engine.ChunkText.assign(pending.Text(), pending.start, std::min(length, kChunkLength));
     // The characters after the 120th of a long chunk stay in front of what follows it.
     const std::size_t next = isLong ? pending.start + kChunkLength : chunkEnd;
     if (space == std::string::npos || RestIsBlank(pending, space)) {

@@ -15,6 +15,7 @@
 
 #include "core/ChunkRecord.h"
 #include "core/MemoryStream.h"
+#include "core/SharedText.h"
 #include "platform/Platform.h"
 #include "synthesis/Echo.h"
 #include "synthesis/RenderBuffers.h"
@@ -84,7 +85,7 @@ class TSayText {
     std::array<TSayWord, 3> Words;  // slots 1..3 at index 0..2; slot 3 is never used
     std::array<TMemoryStream, 3> WaveStreams;  // each slot's rendered WAV image
     TEchoState Echo;                           // EchoBuffers, EchoReadPos, EchoLength
-    std::string PendingText;  // text not yet prepared, the end marker, or empty (idle)
+    TSharedText PendingText;  // text not yet prepared, the end marker, or empty (idle)
     std::string ChunkText;    // display text of the chunk in the current slot
     bool ChunkReady = false;  // the current slot holds a prepared chunk
     bool WordMode = false;    // the text is one chunk that starts at once (SayWord)

@@ -2,6 +2,7 @@
 // called alone. Text is code page 1250; positions in the texts are 1-based where named so.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -16,11 +17,11 @@ inline constexpr std::size_t kLongChunk = 100;
 inline constexpr std::size_t kChunkLength = 120;
 
 // The pending text while one preparation cuts and skips chunks: the range [start, end) of a
-// buffer. Cutting a chunk or trimming moves the range's bounds, so a skipped chunk costs about
-// its own length, not the length of the whole text. The engine's `PendingText` and
-// `LastRemainder` are written back once, by `StorePending`.
+// buffer that the engine's `PendingText` and `LastRemainder` may share. Cutting a chunk or
+// trimming moves the range's bounds, so a chunk costs about its own length, not the length of
+// the whole text. The buffer is written only once it is this preparation's own (`Writable`).
 struct TPendingText {
-    std::string text;
+    std::shared_ptr<std::string> buffer = std::make_shared<std::string>();
     std::size_t start = 0;
     std::size_t end = 0;
     // text[start, lowered) is lower-case already; lower-casing is idempotent, so a new-text
@@ -38,7 +39,15 @@ struct TPendingText {
     std::size_t remainderStart = 0;
     std::size_t remainderEnd = 0;
 
-    std::string_view View() const { return std::string_view(text).substr(start, end - start); }
+    const std::string& Text() const { return *buffer; }
+    // The buffer to write into, copied first while another text shares it.
+    std::string& Writable() {
+        if (buffer.use_count() > 1) {
+            buffer = std::make_shared<std::string>(*buffer);
+        }
+        return *buffer;
+    }
+    std::string_view View() const { return std::string_view(*buffer).substr(start, end - start); }
 };
 
 // Moves the engine's pending text into a `TPendingText` (the engine's is empty until
@@ -46,7 +55,8 @@ struct TPendingText {
 TPendingText TakePending(TSayText& engine);
 
 // Writes the pending text back to the engine and, when a chunk was cut, sets `LastRemainder`
-// to the remainder that cut left. Copies the pending text once.
+// to the remainder that cut left; both share the buffer. Copies only to drop a consumed part
+// longer than the rest, so that copying stays linear in the text's length.
 void StorePending(TSayText& engine, TPendingText& pending);
 
 // True when the pending text starts a new text: `TextRestart` is set, or it differs from the

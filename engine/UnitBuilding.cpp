@@ -76,10 +76,10 @@ bool SkipEmptyChunk(TPendingText& pending, std::string_view letters) {
     }
     // Trimming moves the bounds of the pending range; nothing is copied.
     const auto blank = [](char c) { return static_cast<unsigned char>(c) < 33; };
-    while (pending.end > pending.start && blank(pending.text[pending.end - 1])) {
+    while (pending.end > pending.start && blank(pending.Text()[pending.end - 1])) {
         --pending.end;
     }
-    while (pending.start < pending.end && blank(pending.text[pending.start])) {
+    while (pending.start < pending.end && blank(pending.Text()[pending.start])) {
         ++pending.start;
     }
     return pending.start < pending.end && pending.View() != kEndMarker;

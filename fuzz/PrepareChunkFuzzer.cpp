@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TSayText& engine = test::HeadlessEngine("fuzz");
     Settings.DecimalSeparator = (data[0] & 1) ? ',' : '.';
     engine.WordMode = (data[0] & 2) != 0;
-    engine.PendingText.assign(reinterpret_cast<const char*>(data + 1), size - 1);
+    engine.PendingText = std::string_view(reinterpret_cast<const char*>(data + 1), size - 1);
     engine.TextRestart = true;
     // Every preparation cuts at least one character, and a text's end marker adds at most
     // seven more for every 120 cut: this bound is never reached by a sound cutter.

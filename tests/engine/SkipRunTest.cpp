@@ -65,8 +65,8 @@ class SkipRun : public TextFixture {
         for (const TCharacter& unit : e.CurrentWord().Chars) {
             letters += unit.Letter + "|";
         }
-        return {e.PendingText,
-                Settings.LastRemainder,
+        return {e.PendingText.str(),
+                Settings.LastRemainder.str(),
                 e.TextRestart,
                 e.ChunkText,
                 e.CurrentTone,
@@ -107,37 +107,40 @@ class SkipRun : public TextFixture {
     void ModelPrepare() {
         TSayText& e = Engine();
         const auto blank = [](std::string_view t) { return IsBlank(t); };
+        std::string pending = e.PendingText.str();
         for (;;) {
-            if (e.TextRestart || e.PendingText != Settings.LastRemainder) {
+            if (e.TextRestart || pending != Settings.LastRemainder.View()) {
                 e.ReloadUserDictionaryIfChanged();
                 e.ReadEngineSettings();
-                e.PendingText = LowerCase(e.PendingText);
+                pending = LowerCase(pending);
                 e.TextRestart = false;
             }
-            const std::size_t space = e.PendingText.find(' ');
+            const std::size_t space = pending.find(' ');
             if (space != std::string::npos && !e.WordMode) {
-                e.ChunkText = e.PendingText.substr(0, space + 1);
-                e.PendingText.erase(0, space + 1);
-                if (blank(e.PendingText)) {
-                    e.PendingText = kEndMarker;
+                e.ChunkText = pending.substr(0, space + 1);
+                pending.erase(0, space + 1);
+                if (blank(pending)) {
+                    pending = kEndMarker;
                     e.TextRestart = true;
                 }
             } else {
-                e.ChunkText = e.PendingText;
-                e.PendingText = kEndMarker;
+                e.ChunkText = pending;
+                pending = kEndMarker;
                 e.TextRestart = true;
             }
             if (e.ChunkText.size() > 120) {
-                e.PendingText = e.ChunkText.substr(120) + e.PendingText;
+                pending = e.ChunkText.substr(120) + pending;
                 e.ChunkText.resize(120);
             }
-            Settings.LastRemainder = e.PendingText;
+            Settings.LastRemainder = pending;
+            e.PendingText = pending;
             const std::string letters = BuildUnits(e, ConvertChunk(e.ChunkText, e));
             if (!blank(letters)) {
                 break;
             }
-            e.PendingText = Trim(e.PendingText);
-            if (e.PendingText.empty() || e.PendingText == kEndMarker) {
+            pending = Trim(pending);
+            e.PendingText = pending;
+            if (pending.empty() || pending == kEndMarker) {
                 break;
             }
         }
