@@ -7,13 +7,15 @@
 
 namespace vokadlo {
 
-std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending) {
+std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending,
+                         std::optional<std::size_t> lastBackslash) {
     const std::string s =
         ApplyDictionaries(chunk, engine.UserDictionary, engine.PronunciationTable);
     // Tags are kept away from the conversions, so their names and digits reach the tag reader
     // as written.
     const TTagSplit split = SplitTags(s);
-    return split.prefix + ConvertWord(split.word, pending, DecimalSeparator()) + split.rest;
+    return split.prefix + ConvertWord(split.word, pending, DecimalSeparator(), lastBackslash) +
+           split.rest;
 }
 
 std::string ConvertChunk(std::string_view chunk, const TSayText& engine) {

@@ -128,4 +128,19 @@ void CutChunk(TSayText& engine, TPendingText& pending) {
     pending.remainderEnd = pending.end;
 }
 
+std::size_t LastBackslash(TSayText& engine, const TPendingText& pending) {
+    TSayText::TBackslashCache& cache = engine.PendingBackslash;
+    const bool same = !cache.buffer.owner_before(pending.buffer) &&
+                      !pending.buffer.owner_before(cache.buffer) && !cache.buffer.expired();
+    if (!same) {
+        cache.buffer = pending.buffer;
+        cache.at = pending.Text().rfind('\\');
+    }
+    if (cache.at == std::string::npos || cache.at < pending.start || cache.at >= pending.end) {
+        // None in the range: a "\" behind the start has been consumed, none can follow the end.
+        return std::string::npos;
+    }
+    return cache.at - pending.start;
+}
+
 }  // namespace vokadlo

@@ -24,7 +24,7 @@ void TSayText::PrepareChunk() {
                 RefreshForNewText(*this, pending);
             }
             CutChunk(*this, pending);
-            s = ConvertChunk(ChunkText, *this, pending.View());
+            s = ConvertChunk(ChunkText, *this, pending.View(), LastBackslash(*this, pending));
             const std::string letters = BuildUnits(*this, s);
             if (!SkipEmptyChunk(pending, letters)) {
                 break;  // chunks that yield nothing are skipped while more text follows

@@ -103,6 +103,13 @@ class TSayText {
     bool TextRestart = true;                   // the next preparation starts a new text
     bool SettingsLoaded = false;               // the settings store has been read at least once
     std::unique_ptr<ISettingsStore> SettingsStore;  // open on the engine's key
+    // Where the last "\" of the pending text's buffer stands (npos: none), kept per buffer so
+    // that spelling does not search the rest of a long text for every chunk.
+    struct TBackslashCache {
+        std::weak_ptr<std::string> buffer;
+        std::size_t at = std::string::npos;
+    };
+    TBackslashCache PendingBackslash;
     // Why the last reading of the store stopped early ("Name: message"); empty when it did not.
     std::string SettingsProblem;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -78,7 +79,13 @@ void CutChunk(TSayText& engine, TPendingText& pending);
 // pending text (the text after the chunk).
 std::string ConvertChunk(std::string_view chunk, const TSayText& engine);
 // The same, with `pending` as the text after the chunk instead of the engine's `PendingText`.
-std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending);
+// `lastBackslash`: the offset of the last "\" in `pending` (npos: none) when known.
+std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending,
+                         std::optional<std::size_t> lastBackslash = std::nullopt);
+
+// The offset in the pending range of its buffer's last "\" (npos: none), found once per
+// buffer: the buffer only loses text at its ends, and lower-casing leaves every "\".
+std::size_t LastBackslash(TSayText& engine, const TPendingText& pending);
 
 // Clears the current slot's record and builds one unit per character of `s` (the digraph
 // "ch" is one unit), reading the tags where they stand. Returns the letters: the characters

@@ -45,12 +45,15 @@ std::string_view TrimView(std::string_view s) {
 
 }  // namespace
 
-std::string_view RemainingText(std::string_view pending) {
+std::string_view RemainingText(std::string_view pending, std::optional<std::size_t> lastBackslash) {
     std::string_view r = TrimView(pending);
     while (!r.empty() && r.front() == '\\') {
         r.remove_prefix(FindInTagWindow(r, "\\") + 1);
     }
-    if (r.find('\\') != std::string_view::npos) {
+    // A "\" in r: trailing blanks hold none, so the last one of `pending` tells.
+    const std::size_t last = lastBackslash ? *lastBackslash : pending.rfind('\\');
+    const auto offset = static_cast<std::size_t>(r.data() - pending.data());
+    if (!r.empty() && last != std::string_view::npos && last >= offset) {
         r = r.substr(0, FindInTagWindow(r, "\\"));
     }
     r = TrimView(r);
@@ -71,9 +74,10 @@ bool HasVowel(std::string_view w) {
     return w.find_first_of(kVowels) != std::string_view::npos;
 }
 
-std::string SpellWord(std::string_view s, std::string_view pending) {
+std::string SpellWord(std::string_view s, std::string_view pending,
+                      std::optional<std::size_t> lastBackslash) {
     const std::string t = Trim(s);
-    if (t.size() == 1 && (t == "j" || RemainingText(pending).empty())) {
+    if (t.size() == 1 && (t == "j" || RemainingText(pending, lastBackslash).empty())) {
         return LetterName(t[0]) + "_";
     }
     if (t.size() == 2 && (t[1] == '.' || t[1] == ')' || t[1] == '-')) {

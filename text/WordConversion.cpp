@@ -46,12 +46,13 @@ std::string DropLeadingUnderscore(std::string_view s) {
     return std::string(!s.empty() && s.front() == '_' ? s.substr(1) : s);
 }
 
-std::string ConvertWord(std::string_view word, std::string_view pending, char decimalSeparator) {
+std::string ConvertWord(std::string_view word, std::string_view pending, char decimalSeparator,
+                        std::optional<std::size_t> lastBackslash) {
     std::string s = ConvertNumber(word, decimalSeparator);
     s = ReadDigits(s);
     s = ReadSymbols(s);
     s = DropLeadingUnderscore(s);
-    return SpellWord(s, pending);
+    return SpellWord(s, pending, lastBackslash);
 }
 
 }  // namespace vokadlo

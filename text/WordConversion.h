@@ -3,6 +3,7 @@
 // allocates the result.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ std::string DropLeadingUnderscore(std::string_view s);
 
 // Numbers, digit names, symbol names, the leading "_" and spelling, in that order; `pending`
 // is the text after the chunk.
-std::string ConvertWord(std::string_view word, std::string_view pending, char decimalSeparator);
+// `lastBackslash` as for SpellWord.
+std::string ConvertWord(std::string_view word, std::string_view pending, char decimalSeparator,
+                        std::optional<std::size_t> lastBackslash = std::nullopt);
 
 }  // namespace vokadlo
