@@ -269,6 +269,7 @@ QFrame* TFormSayText::BuildPanel1() {
     MemoSay->setFont(fixed);
     MemoSay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoSay->setPlainText(SampleText());
+    MemoSay->setFocus();
     layout->addWidget(MemoSay, 1);
 
     StatusLabel = MakeLabel(Panel1, "StatusLabel", "Status : Ok");

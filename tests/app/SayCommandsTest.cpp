@@ -94,7 +94,7 @@ class SayCommandsTest final : public QObject {
     }
 
     void StopEmptiesTheLastText() {
-        TLoggingPlayer player;
+        TLoggingPlayer& player = player_;
         TFormOptions options;
         options.player = &player;
         f->Show(options);
@@ -190,6 +190,7 @@ class SayCommandsTest final : public QObject {
     }
 
   private:
+    TLoggingPlayer player_;  // outlives every window of the group
     std::unique_ptr<TWindowFixture> f;
 };
 

@@ -15,6 +15,9 @@ for tool in xvfb-run xdotool; do
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Under LeakSanitizer: what D-Bus and fontconfig keep for the program's life is no leak of ours.
+LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS
 
 cat >"$work/session.sh" <<'SESSION'
 set -eu
