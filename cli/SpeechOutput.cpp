@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "cli/TraceJson.h"
-#include "platform/AtomicFile.h"
 #include "core/CodePage.h"
+#include "platform/AtomicFile.h"
 
 namespace vokadlo::cli {
 namespace {

@@ -123,21 +123,29 @@ std::int64_t ResampleInPlace(TMemoryStream& period, std::int32_t c, std::int32_t
     return -hits.count;
 }
 
-// ApplyGain's loop: both versions compute every sample and then keep -1, 0 and 1, so that they
-// vectorise.
+// All bits set when `x` is -1, 0 or 1 (which the gain keeps), else none.
+inline std::int16_t KeptMask(std::int16_t x) {
+    return static_cast<std::int16_t>(
+        -static_cast<std::int16_t>(static_cast<std::uint16_t>(x + 1) <= 2));
+}
+
+// ApplyGain's loop: both versions compute every sample and then keep -1, 0 and 1 by a mask
+// rather than a choice, which the compiler would turn into a branch and leave scalar.
 VOKADLO_SAMPLE_KERNEL
 void GainSamples(std::uint8_t* s, std::size_t count, double g) {
     if (g >= 0.0 && g <= 1.0) {  // the product stays inside the range: no clamp needed
         for (std::size_t i = 0; i < count; ++i) {
             const std::int16_t x = SampleIn(s, i);
-            const auto scaled = RoundSmall(g * x);
-            SetSampleIn(s, i, (x < -1 || x > 1) ? scaled : x);
+            const std::int16_t scaled = RoundSmall(g * x);
+            const std::int16_t keep = KeptMask(x);
+            SetSampleIn(s, i, static_cast<std::int16_t>((x & keep) | (scaled & ~keep)));
         }
     } else {
         for (std::size_t i = 0; i < count; ++i) {
             const std::int16_t x = SampleIn(s, i);
-            const auto scaled = RoundSmall(ClampToSampleRange(g * x));
-            SetSampleIn(s, i, (x < -1 || x > 1) ? scaled : x);
+            const std::int16_t scaled = RoundSmall(ClampToSampleRange(g * x));
+            const std::int16_t keep = KeptMask(x);
+            SetSampleIn(s, i, static_cast<std::int16_t>((x & keep) | (scaled & ~keep)));
         }
     }
 }
