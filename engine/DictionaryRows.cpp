@@ -16,6 +16,9 @@ std::optional<TRowParts> SplitRow(std::string_view row) {
 
 std::string ApplyRows(std::string s, const std::vector<std::string>& rows) {
     for (const std::string& row : rows) {
+        if (s.size() > kRewriteLimit) {
+            break;  // rows that feed each other: the text stays as they left it
+        }
         if (const auto parts = SplitRow(row)) {
             if (s.find(parts->key) != std::string::npos) {
                 s = ReplaceAll(s, parts->key, parts->value);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/ReplaceAll.h"
+
 namespace vokadlo {
 
 // A row's value keeps at most this many characters.
@@ -20,11 +22,14 @@ struct TRowParts {
 // usable row: one with "=" after at least one character. Views into `row`.
 std::optional<TRowParts> SplitRow(std::string_view row);
 
-// Applies every usable row in list order, each as one ReplaceAll. Allocates.
+// Applies every usable row in list order, each as one ReplaceAll, until the text has grown
+// past kRewriteLimit: the row that takes it there stops at once, and later rows are not
+// applied. Allocates.
 std::string ApplyRows(std::string s, const std::vector<std::string>& rows);
 
 // The chunk cleaned of leading spaces and line breaks (line breaks inside become spaces),
-// then the user rows and then the built-in rows, each list only while the text is not blank.
+// then the user rows and then the built-in rows, each list only while the text is not blank,
+// both bounded together by kRewriteLimit as ApplyRows is.
 std::string ApplyDictionaries(std::string_view chunk, const std::vector<std::string>& userRows,
                               const std::vector<std::string>& builtInRows);
 

@@ -112,6 +112,8 @@ class TSayText {
     TBackslashCache PendingBackslash;
     // Why the last reading of the store stopped early ("Name: message"); empty when it did not.
     std::string SettingsProblem;
+    // The notice that the dictionaries grew a chunk past the rewrite limit has been given.
+    bool RewriteLimitNoticed = false;
 
     std::string VoiceName;         // "VEMIRa", "VEMIRuska" or "VEMIR"
     TChunkObserver ChunkObserver;  // empty unless a program traces its chunks

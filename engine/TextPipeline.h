@@ -76,11 +76,12 @@ void CutChunk(TSayText& engine, TPendingText& pending);
 
 // The cleaned and rewritten chunk text: dictionaries, tags set aside, numbers, digits,
 // symbols, the leading "_", spelling, tags put back. Reads the engine's lists and the
-// pending text (the text after the chunk).
-std::string ConvertChunk(std::string_view chunk, const TSayText& engine);
+// pending text (the text after the chunk). A text the dictionaries took past kRewriteLimit
+// gets no conversion; the first such text of the engine gives a notice.
+std::string ConvertChunk(std::string_view chunk, TSayText& engine);
 // The same, with `pending` as the text after the chunk instead of the engine's `PendingText`.
 // `lastBackslash`: the offset of the last "\" in `pending` (npos: none) when known.
-std::string ConvertChunk(std::string_view chunk, const TSayText& engine, std::string_view pending,
+std::string ConvertChunk(std::string_view chunk, TSayText& engine, std::string_view pending,
                          std::optional<std::size_t> lastBackslash = std::nullopt);
 
 // The offset in the pending range of its buffer's last "\" (npos: none), found once per

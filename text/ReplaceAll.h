@@ -7,14 +7,15 @@
 
 namespace vokadlo {
 
-// A replacement stops once the text has grown past this many bytes.
-inline constexpr std::size_t kReplaceGrowthLimit = std::size_t{1} << 20;
+// The rewriting of one chunk's text stops once the text has grown past this many bytes.
+inline constexpr std::size_t kRewriteLimit = std::size_t{64} << 10;
 
 // Replaces the first occurrence of `key` in `s` by `value`, searching again from the start
 // after every replacement, until no occurrence is left (exact byte comparison). Returns `s`
-// unchanged when `key` is empty, equals `value` or occurs inside `value`. Refuses the first
-// replacement that would take the text past both kReplaceGrowthLimit and the length of `s`,
-// and stops there (also after as many replacements as that length). Allocates the result.
-std::string ReplaceAll(std::string_view s, std::string_view key, std::string_view value);
+// unchanged when `key` is empty, equals `value` or occurs inside `value`. Stops, leaving the
+// rest as it is, after the first replacement that takes the text past both `limit` and the
+// length of `s` (also after as many replacements as that bound). Allocates the result.
+std::string ReplaceAll(std::string_view s, std::string_view key, std::string_view value,
+                       std::size_t limit = kRewriteLimit);
 
 }  // namespace vokadlo

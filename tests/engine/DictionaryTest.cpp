@@ -7,6 +7,7 @@
 #include "engine/DictionaryRows.h"
 #include "engine/DosFileTime.h"
 #include "engine/PronunciationTable.h"
+#include "engine/TextPipeline.h"
 #include "tests/engine/TextFixture.h"
 #include "text/ReplaceAll.h"
 
@@ -141,8 +142,27 @@ TEST_F(Dictionary, BuiltInRowsFollowTheTable) {
 
 TEST_F(Dictionary, NoRowGrowsATextWithoutEnd) {
     const std::string grown = ApplyDictionaries("aaaab", {"ab=bbaa"}, {});
-    EXPECT_LE(grown.size(), kReplaceGrowthLimit);
-    EXPECT_GT(grown.size(), kReplaceGrowthLimit / 2);
+    EXPECT_LE(grown.size(), kRewriteLimit + 2);
+    EXPECT_GT(grown.size(), kRewriteLimit);
+}
+
+TEST_F(Dictionary, RowsThatFeedEachOtherStopTogetherPast64KiB) {
+    // a=bbb..., b=ccc..., ... j=kkk...: unbounded, "a" would become 255^10 letters.
+    std::string file;
+    for (char key = 'a'; key < 'k'; ++key) {
+        file += std::string(1, key) + "=" + std::string(kRowValueLimit, char(key + 1)) + "\n";
+    }
+    WriteDictionary(file);
+    Engine();
+    const std::string once = ConvertChunk("a", Engine());
+    // b gives 65025 c; c stops after the replacement that passes 64 KiB; d=eee... never runs,
+    // nor do the built-in rows or the spelling of a word without vowels.
+    EXPECT_GT(once.size(), kRewriteLimit);
+    EXPECT_LE(once.size(), kRewriteLimit + kRowValueLimit);
+    EXPECT_EQ(once.find_first_not_of("cd"), std::string::npos);
+    EXPECT_EQ(ConvertChunk("a", Engine()), once);
+    EXPECT_EQ(notice.shown,
+              std::vector<std::string>{"the pronunciation dictionary grows a word past 64 KiB"});
 }
 
 TEST(DictionaryFile, SplitsLinesAtEveryEnding) {
