@@ -17,6 +17,14 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 [ "$(wc -c < "$work/say.wav")" -gt 10000 ]
 "$prefix/bin/vokadlo-settings" --help > /dev/null
 
+module="$prefix/libexec/speech-dispatcher-modules/sd_vokadlo"
+if [ -e "$build/integration/speechd/sd_vokadlo" ]; then
+    [ -x "$module" ]
+    [ -s "$prefix/etc/speech-dispatcher/modules/vokadlo.conf" ]
+    printf 'INIT\nQUIT\n' | "$module" > "$work/module.out"
+    grep -q '^299' "$work/module.out"
+fi
+
 for page in vokadlo-say vokadlo-settings vokadlo; do
     [ -s "$prefix/share/man/man1/$page.1" ]
 done
@@ -34,4 +42,4 @@ LD_LIBRARY_PATH="$libdir" "$work/speak-to-file" "$work/example.wav" 'Dobrý den 
     > "$work/marks"
 grep -qx 'bookmark 7' "$work/marks"
 [ "$(wc -c < "$work/example.wav")" -gt 10000 ]
-echo "installed into a fresh prefix and used: speaker, manuals, libvokadlo and its example"
+echo "installed into a fresh prefix and used: speaker, module, manuals, libvokadlo and its example"
