@@ -163,8 +163,11 @@ TFormSayText::TFormSayText(const TFormOptions& options)
     events.Error = [this](const std::string& message) { ShowError(MessageText(message)); };
     session_ = std::make_unique<TEngineSession>(config, std::move(events));
     if (!session_->HasSound()) {
-        statusBar()->showMessage(QStringLiteral("Bez zvuku (%1): slova se jen kreslí.")
-                                     .arg(MessageText(session_->SoundProblem())));
+        // A widget of the status bar rather than a message, which hovering a menu would clear.
+        QLabel* noSound = MakeLabel(statusBar(), "NoSound", "");
+        noSound->setText(QStringLiteral("Bez zvuku (%1): slova se jen kreslí.")
+                             .arg(MessageText(session_->SoundProblem())));
+        statusBar()->addWidget(noSound, 1);
     }
 
     FormSayText = this;

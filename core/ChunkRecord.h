@@ -21,6 +21,12 @@ inline constexpr char kNoNeighbour = '~';
 // Bookmark places per unit; 0 marks a free place.
 inline constexpr int kMarkPlaces = 10;
 
+// No unit sounds longer than this, silence included, whatever the settings store, the host or
+// the tags ask for: the prosody clamps every pause and duration to it, and the wave assembly
+// stops a unit's output there.
+inline constexpr std::int32_t kMaxUnitSeconds = 10;
+inline constexpr std::int32_t kMaxUnitMs = 1000 * kMaxUnitSeconds;
+
 // One sound unit: one character of the processed chunk text (or the digraph "ch").
 struct TCharacter {
     std::string Prev;    // character before the unit; for the first unit its own character

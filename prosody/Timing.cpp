@@ -34,9 +34,11 @@ std::int32_t SpreadDuration(std::int32_t duration, std::int32_t spread) {
     return ClampToInt32(static_cast<std::int64_t>(Random(DrawRange(2 * q))) + q * (spread - 1));
 }
 
-// `ms` scaled by `percent`, rounded.
+// `ms` scaled by `percent`, rounded, and clamped to kMaxUnitMs: every pause and duration ends
+// here, so no unit asks for more than 10 s of sound, however large the speed or the lengths
+// the settings store, the host or the tags give.
 std::int32_t Scale(std::int32_t ms, std::int32_t percent) {
-    return ClampToInt32(Round(static_cast<double>(ms) * percent / 100));
+    return std::min(ClampToInt32(Round(static_cast<double>(ms) * percent / 100)), kMaxUnitMs);
 }
 
 void PausePass(TSayWord& word, std::int32_t spread) {

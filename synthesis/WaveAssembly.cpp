@@ -18,17 +18,30 @@ constexpr double kFullVolume = 63750.0;
 constexpr std::int32_t kSkippedHead = 46;   // header and first sample of a recording
 constexpr std::int32_t kSkippedTail = 120;  // trailing chunk and the last 23 samples
 constexpr char kSoftD = U'ď'_cp;            // never lengthened or shortened
+// One unit's output is at most 10 s of sound at 22050 samples per second, its silence
+// included: this is where a runaway pause, duration, repeat count or pitch pass stops.
+constexpr std::size_t kMaxUnitBytes = 2 * std::size_t{22050} * kMaxUnitSeconds;
 
-void AppendSilence(TMemoryStream& image, std::int32_t ms) {
-    const std::int64_t samples = static_cast<std::int64_t>(ms) * Settings.SamplesPerMs;
+// Bytes a unit whose output ends at `unitEnd` may still append to `image`.
+std::size_t Room(const TMemoryStream& image, std::size_t unitEnd) {
+    return unitEnd > image.size() ? unitEnd - image.size() : 0;
+}
+
+void AppendSilence(TMemoryStream& image, std::int32_t ms, std::size_t unitEnd) {
+    const std::int64_t samples =
+        static_cast<std::int64_t>(std::min(ms, kMaxUnitMs)) * Settings.SamplesPerMs;
     if (samples > 0) {
-        image.resize(image.size() + 2 * static_cast<std::size_t>(samples), 0);
+        const std::size_t bytes =
+            std::min(2 * static_cast<std::size_t>(samples), Room(image, unitEnd));
+        image.resize(image.size() + bytes, 0);
     }
 }
 
-void Append(TMemoryStream& image, const TMemoryStream& from, std::int64_t bytes) {
-    const auto count = static_cast<std::size_t>(
-        std::clamp<std::int64_t>(bytes, 0, static_cast<std::int64_t>(from.size())));
+void Append(TMemoryStream& image, const TMemoryStream& from, std::int64_t bytes,
+            std::size_t unitEnd) {
+    const auto count = std::min(static_cast<std::size_t>(std::clamp<std::int64_t>(
+                                    bytes, 0, static_cast<std::int64_t>(from.size()))),
+                                Room(image, unitEnd));
     image.insert(image.end(), from.begin(), from.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
@@ -71,7 +84,7 @@ void GlideIntonation(TSayWord& word, std::int32_t target) {
 }
 
 void WritePeriods(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TRenderBuffers& b,
-                  std::int32_t u, std::int32_t repeats) {
+                  std::int32_t u, std::int32_t repeats, std::size_t unitEnd) {
     std::int32_t first = unit.FirstPeriod;
     if (first <= 0 || first > u) {
         first = 1;
@@ -83,13 +96,16 @@ void WritePeriods(const TCharacter& unit, TSayWord& word, TMemoryStream& image, 
         }
         const std::int32_t copies = (4 <= k && k <= u - 4) ? std::max(repeats, 1) : 1;
         for (std::int32_t copy = 0; copy < copies; ++copy) {
+            if (Room(image, unitEnd) == 0) {
+                return;
+            }
             if (Settings.IntonationLinear) {
                 GlideIntonation(word, unit.Pitch);
                 const std::int32_t shifted = ResamplePeriodCopy(
                     b.PeriodBuffers[k - 1], b.ScratchBuffer, CountOf(word.Intonation), bytes);
-                Append(image, b.ScratchBuffer, shifted);
+                Append(image, b.ScratchBuffer, shifted, unitEnd);
             } else {
-                Append(image, b.PeriodBuffers[k - 1], bytes);
+                Append(image, b.PeriodBuffers[k - 1], bytes, unitEnd);
             }
         }
     }
@@ -100,11 +116,12 @@ void WritePeriods(const TCharacter& unit, TSayWord& word, TMemoryStream& image, 
 void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TRenderBuffers& b,
                 const IResourceStore& resources) {
     const std::string code = NormalizeUnitCode(unit.Sample);
+    const std::size_t unitEnd = image.size() + kMaxUnitBytes;
     if (code == kPauseCode) {
-        AppendSilence(image, unit.Duration);
+        AppendSilence(image, unit.Duration, unitEnd);
         return;
     }
-    AppendSilence(image, unit.Pause);
+    AppendSilence(image, unit.Pause, unitEnd);
     if (code[0] == ',' || code[0] == '.') {
         return;
     }
@@ -135,8 +152,9 @@ void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TR
     }
 
     const std::int32_t repeats =
-        code[0] == kSoftD ? 1 : ApplyDurationRule(code, unit.Duration, s, u, b);
-    WritePeriods(unit, word, image, b, u, repeats);
+        code[0] == kSoftD ? 1
+                          : ApplyDurationRule(code, std::min(unit.Duration, kMaxUnitMs), s, u, b);
+    WritePeriods(unit, word, image, b, u, repeats, unitEnd);
 }
 
 void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& headerTemplate,

@@ -18,8 +18,9 @@ void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& head
 
 // Appends one unit to `image`: a pause unit's silence of `Duration` ms, or the unit's `Pause` ms
 // of silence and then its recording cut into pitch periods, pitch-shifted, lengthened or
-// shortened and scaled. `word` gives the chunk's volume and intonation (moved in place in
-// linear mode). Uses `buffers` as working storage; allocates only when a buffer must grow.
+// shortened and scaled; at most kMaxUnitSeconds of sound in all, the rest is cut. `word` gives
+// the chunk's volume and intonation (moved in place in linear mode). Uses `buffers` as working
+// storage; allocates only when a buffer must grow.
 void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image,
                 TRenderBuffers& buffers, const IResourceStore& resources);
 

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -156,6 +157,15 @@ class SayCommandsTest final : public QObject {
         QTest::qWait(1800);
         QVERIFY(!repeat.isActive());
         QCOMPARE(label.text(), QStringLiteral(">< "));
+    }
+
+    void ErrorsOfTheSpeechShowInTheStatusBar() {
+        f->Show();
+        f->Control<QPlainTextEdit>("MemoSay").setPlainText(
+            QStringLiteral("\\spd=99999999999\\ahoj"));
+        f->Control<QPushButton>("ButtonSayMemoSay").click();
+        QTRY_VERIFY_WITH_TIMEOUT(!f->window->statusBar()->currentMessage().isEmpty(), 5000);
+        QVERIFY(f->window->statusBar()->currentMessage().contains(QStringLiteral("99999999999")));
     }
 
     void OpenReadsUtf8OrCodePage1250() {

@@ -92,6 +92,20 @@ TEST_F(SettingsReader, SpeedBelowTenMeansRecordedTempo) {
     }
 }
 
+TEST_F(SettingsReader, HugeSpeedGivesEveryUnitAtMostTenSeconds) {
+    StoreFullSet(1);
+    storeValues["Speed_Position"] = std::string("2147483647");  // once took 17 GB for a word
+    TSayText& engine = Engine();
+    engine.PendingText = "ahoj";
+    engine.PrepareChunk();
+    const TSayWord& word = engine.CurrentWord();
+    ASSERT_EQ(word.CharCount, 4);
+    for (std::int32_t k = 0; k < word.CharCount; ++k) {
+        EXPECT_EQ(word.Chars[k].Duration, kMaxUnitMs) << k;
+    }
+    EXPECT_LE(engine.CurrentStream().size(), 46u + 4 * 2 * 220500u);
+}
+
 TEST_F(SettingsReader, MissingPitchReadsAsZeroAndTheRestIsRead) {
     StoreFullSet(1);
     storeValues.erase("Pith_Position");

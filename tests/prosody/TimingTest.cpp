@@ -305,6 +305,30 @@ TEST(TimingTest, SpeedsBelowOnePercentAreUsedAsOne) {
     EXPECT_EQ(DurationOf("a", kTopSeed, 100, -9), 3);
 }
 
+TEST(TimingTest, NoUnitAsksForMoreThanTenSeconds) {
+    TSettingsGuard guard;
+    // As a settings store with Speed_Position 2147483647 and huge pause lengths leaves them.
+    Settings.WordSpaceLength = INT32_MAX;
+    Settings.PeriodPauseLength = INT32_MAX;
+    Settings.CommaPauseLength = INT32_MAX;
+    for (const std::int32_t spread : {1, 20}) {
+        Settings.RandomLength = spread;
+        TSayWord word = ChunkOf(
+            {MakeUnit("a", "a", "a", "k", INT32_MAX), MakeUnit("r", "k", "k", " ", INT32_MAX),
+             MakeUnit("k", " ", " ", ".", INT32_MAX), MakeUnit(" ", ".", ".", ",", INT32_MAX),
+             MakeUnit(".", ",", ",", "~", INT32_MAX)});
+        RandomSource.Seed(kTopSeed);
+        ApplyTiming(word, INT32_MAX);
+        for (const TCharacter& unit : word.Chars) {
+            EXPECT_EQ(unit.Duration, kMaxUnitMs) << unit.Sample << " " << spread;
+            EXPECT_LE(unit.Pause, kMaxUnitMs) << unit.Sample << " " << spread;
+        }
+        EXPECT_EQ(word.Chars[1].Pause, kMaxUnitMs);
+        EXPECT_EQ(word.Chars[3].Pause, kMaxUnitMs);
+    }
+    EXPECT_EQ(kMaxUnitMs, 10000);
+}
+
 TEST(TimingTest, PausesAreDrawnBeforeDurations) {
     TSettingsGuard guard;
     Settings.RandomLength = 1;

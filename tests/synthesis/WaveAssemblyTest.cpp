@@ -366,6 +366,36 @@ TEST_F(WaveAssemblyTest, MissingDiskFileSilencesOnlyItsUnit) {
     EXPECT_EQ(samples, std::vector<std::int16_t>(44, 0));
 }
 
+TEST_F(WaveAssemblyTest, NoUnitSoundsLongerThanTenSeconds) {
+    constexpr std::size_t kTenSeconds = 220500;  // samples at 22050 per second
+    AddTagged("A", 30, 3);                       // tiny periods: a huge repeat count
+    Settings.PitchShift = 2;                     // every pitch pass lengthens the periods
+    Settings.SamplesPerMs = 100;
+    TCharacter sounded = Sounded("a", INT32_MAX);
+    sounded.ToneHi = 2;
+    for (const bool linear : {false, true}) {
+        Settings.IntonationOn = true;
+        Settings.IntonationLinear = linear;
+        word = Chunk({sounded});
+        word.Intonation = 2;
+        RenderChunk(word, image, header, buffers, echo, resources);
+        EXPECT_EQ(ImageSamples(image).size(), kTenSeconds) << linear;
+    }
+    Settings.PitchShift = 0;
+    Settings.IntonationOn = false;
+    Settings.SamplesPerMs = 22;
+    // Silence of a pause unit, a pause before a sound, and the two together.
+    EXPECT_EQ(Render({Unit("_", INT32_MAX)}).size(), 10000u * 22);
+    TCharacter paused = Sounded("a", 150);
+    paused.Pause = INT32_MAX;
+    EXPECT_EQ(Render({paused, Unit(",", 0, 9000)}).size(), kTenSeconds + 9000 * 22);
+    paused.Pause = 9990;
+    paused.Duration = 9000;
+    const std::vector<std::int16_t> cut = Render({paused});
+    EXPECT_EQ(cut.size(), kTenSeconds);
+    EXPECT_NE(cut.back(), 0);  // the sound is cut, the pause is whole
+}
+
 TEST_F(WaveAssemblyTest, UnitsBeyondCharCountAreNotRendered) {
     word = Chunk({Unit("_", 1), Unit("_", 1), Unit("_", 1)});
     word.CharCount = 2;
