@@ -168,6 +168,11 @@ int Run(int argc, char** argv) {
                     " (this and later values keep their previous values)");
     }
     ApplySayOptions(options, session);
+    if (!options.samplesDir.empty() && session.DiskRecordingCount() == 0) {
+        return Fail(kExitFailed, options.samplesDir +
+                                     ": none of the voice's 34 recordings is there (a.wav, "
+                                     "ch.wav ..., mono 16-bit 22050 Hz PCM, names in any case)");
+    }
 
     std::signal(SIGINT, OnInterrupt);
     std::signal(SIGTERM, OnInterrupt);

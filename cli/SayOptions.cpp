@@ -164,7 +164,8 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
         ->check(CLI::Range(0, 300));
     app.add_option("--period-pause", o.periodPause, "Pause before a full stop in ms 0..650")
         ->check(CLI::Range(0, 650));
-    app.add_option("--samples-from-disk", o.samplesDir, "Read the recordings from DIR/<code>.wav")
+    app.add_option("--samples-from-disk", o.samplesDir,
+                   "Read the recordings from DIR/<code>.wav, names in any case")
         ->check(CLI::ExistingDirectory);
     app.add_option("--config-dir", o.configDir, "Folder of the dictionary and settings files");
     app.add_option("--decimal-separator", separator, "Decimal separator of numbers (one character)")

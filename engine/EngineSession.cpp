@@ -15,6 +15,7 @@
 #include "platform/RegSettingsStore.h"
 #include "platform/StderrNotice.h"
 #include "platform/VirtualClock.h"
+#include "synthesis/SampleBank.h"
 #include "voice/BuiltinVoice.h"
 
 namespace vokadlo {
@@ -313,6 +314,10 @@ void TEngineSession::SetRandomSpread(std::int32_t divisor) {
 void TEngineSession::SetSamplesFromDisk(bool fromDisk, const std::string& folder) {
     SetSayParam(static_cast<std::uint8_t>(TSayParam::SamplesFromDisk), fromDisk);
     SetSayParam(static_cast<std::uint8_t>(TSayParam::SampleFolder), folder);
+}
+
+std::int32_t TEngineSession::DiskRecordingCount() const {
+    return CountDiskRecordings();
 }
 
 void TEngineSession::SetSeed(std::uint32_t seed) {

@@ -120,6 +120,9 @@ class TEngineSession {
     void SetPauses(std::int32_t wordSpaceMs, std::int32_t periodPauseMs);
     void SetRandomSpread(std::int32_t divisor);  // RandomLength 1..50
     void SetSamplesFromDisk(bool fromDisk, const std::string& folder);
+    // How many of the voice's 34 recordings the folder of SetSamplesFromDisk holds in a usable
+    // form (found whatever the case of their names).
+    std::int32_t DiskRecordingCount() const;
     void SetSeed(std::uint32_t seed);  // reproducible prosody
 
     // Reads the settings store now (its change flag permitting), as at a new text.

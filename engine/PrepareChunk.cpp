@@ -42,6 +42,10 @@ void TSayText::PrepareChunk() {
     const std::optional<TSayWord> traced =
         ChunkObserver ? std::optional<TSayWord>(CurrentWord()) : std::nullopt;
     RenderChunk(CurrentWord(), CurrentStream(), HeaderTemplate, Render, Echo, Resources);
+    // Each disk file that is no recording is named once.
+    for (; RefusedRecordingsNoticed < Render.RefusedRecordings.size(); ++RefusedRecordingsNoticed) {
+        PlatformNotice().Show(Render.RefusedRecordings[RefusedRecordingsNoticed]);
+    }
     ChunkText = RemoveBackslashTags(ChunkText);
     if (traced) {
         ChunkObserver(*traced, CurrentStream(), CurrentSlot, ChunkText);

@@ -114,6 +114,8 @@ class TSayText {
     std::string SettingsProblem;
     // The notice that the dictionaries grew a chunk past the rewrite limit has been given.
     bool RewriteLimitNoticed = false;
+    // How many of Render.RefusedRecordings have been named in a notice.
+    std::size_t RefusedRecordingsNoticed = 0;
 
     std::string VoiceName;         // "VEMIRa", "VEMIRuska" or "VEMIR"
     TChunkObserver ChunkObserver;  // empty unless a program traces its chunks

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/MemoryStream.h"
@@ -17,6 +18,9 @@ struct TRenderBuffers {
     std::vector<std::int32_t> PeriodStarts;    // first sample of each period, 1-based
     std::vector<std::int32_t> PeriodEnds;      // sample just after each period, 1-based
     TMemoryStream ScratchBuffer;               // pitch-shifted copy of a period (linear mode)
+    // Disk files refused as recordings, one line each ("PATH is no recording: why"), in the
+    // order met; each is added once.
+    std::vector<std::string> RefusedRecordings;
 };
 
 }  // namespace vokadlo

@@ -125,7 +125,7 @@ void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TR
     if (code[0] == ',' || code[0] == '.') {
         return;
     }
-    const auto recording = PhonemeSampleBytes(code, resources, b.Recording);
+    const auto recording = PhonemeSampleBytes(code, resources, b.Recording, &b.RefusedRecordings);
     if (recording.size() < kMinRecordingSize || recording.size() > INT32_MAX) {
         return;
     }

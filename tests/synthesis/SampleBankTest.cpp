@@ -127,6 +127,68 @@ TEST_F(DiskSampleTest, MissingShortAndPresentFiles) {
     EXPECT_TRUE(Loaded("a", resources).empty());
 }
 
+TEST_F(DiskSampleTest, NamesAreFoundWhateverTheirCase) {
+    Write("A.wav", MakeRecording(std::vector<std::int16_t>(24, 1)));
+    Write("Ch.WAV", MakeRecording(std::vector<std::int16_t>(24, 2)));
+    Write("\xC4\x8C.wav", MakeRecording(std::vector<std::int16_t>(24, 3)));  // Č.wav
+    Write("RV.wav", MakeRecording(std::vector<std::int16_t>(24, 4)));  // ř by its resource name
+    Write("Z.wav", MakeRecording(std::vector<std::int16_t>(24, 5)));
+    Write("z.wav", MakeRecording(std::vector<std::int16_t>(24, 6)));  // the exact name first
+    EXPECT_EQ(Loaded("a", resources), std::vector<std::int16_t>(24, 1));
+    EXPECT_EQ(Loaded("ch", resources), std::vector<std::int16_t>(24, 2));
+    EXPECT_EQ(Loaded("\xE8", resources), std::vector<std::int16_t>(24, 3));
+    EXPECT_EQ(Loaded("\xF8", resources), std::vector<std::int16_t>(24, 4));
+    EXPECT_EQ(Loaded("z", resources), std::vector<std::int16_t>(24, 6));
+    EXPECT_TRUE(Loaded("b", resources).empty());
+    EXPECT_TRUE(Loaded("\xE1", resources).empty());  // á is no code of a recording
+    EXPECT_EQ(CountDiskRecordings(), 5);
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(CountDiskRecordings(), 0);
+}
+
+TEST_F(DiskSampleTest, FilesThatAreNoRecordingAreNamedOnce) {
+    const TMemoryStream good = MakeRecording(std::vector<std::int16_t>(24, 5));  // 166 bytes
+    const auto changed = [&good](std::size_t at, std::uint8_t value) {
+        TMemoryStream bytes = good;
+        bytes[at] = value;
+        return bytes;
+    };
+    Write("a.wav", good);
+    Write("b.wav", {});
+    Write("c.wav", {'R'});
+    Write("d.wav", TMemoryStream(good.begin(), good.end() - 1));  // 165 bytes
+    Write("e.wav", changed(22, 2));                               // stereo
+    Write("f.wav", changed(25, 0xAC));                            // 44100 Hz
+    Write("g.wav", changed(34, 8));                               // 8-bit
+    Write("h.wav", changed(16, 18));                              // "data" not at 36
+    Write("i.wav", changed(41, 1));                               // 304 bytes of data declared
+    std::filesystem::create_directory(folder / "j.wav");          // missing, not refused
+    const std::string header = "its header is not mono 16-bit 22050 Hz PCM";
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"b", header},
+        {"c", header},
+        {"d", "it is shorter than 166 bytes"},
+        {"e", header},
+        {"f", header},
+        {"g", header},
+        {"h", header},
+        {"i", "it declares more data than the file holds"}};
+    std::vector<std::string> refused;
+    TMemoryStream sink;
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(PhonemeSampleBytes("a", resources, sink, &refused).size(), good.size());
+        for (const char* code : {"b", "c", "d", "e", "f", "g", "h", "i", "j"}) {
+            EXPECT_TRUE(PhonemeSampleBytes(code, resources, sink, &refused).empty()) << code;
+        }
+    }
+    ASSERT_EQ(refused.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(refused[i], (folder / (expected[i].first + ".wav")).string() +
+                                  " is no recording: " + expected[i].second);
+    }
+    EXPECT_EQ(CountDiskRecordings(), 1);
+}
+
 TEST_F(SampleBankTest, HeaderTemplateAndSilenceImage) {
     TMemoryStream header;
     TMemoryStream silence;
