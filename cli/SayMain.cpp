@@ -1,12 +1,13 @@
 // vokadlo-say: speaks Czech text aloud, or writes it to a WAV file.
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
-#include <iterator>
 #include <memory>
-#include <sstream>
 
 #include "cli/SayOptions.h"
 #include "cli/SpeechOutput.h"
@@ -21,12 +22,14 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
-constexpr int kExitInterrupted = 130;
+// A run ended by a signal ends with it, as the shell's tools do: 128 + its number (130 for
+// SIGINT, 141 for a reader that went away, 143 for SIGTERM), once the files are cleaned up.
+constexpr int kExitBySignal = 128;
 
-volatile std::sig_atomic_t interrupted = 0;
+volatile std::sig_atomic_t interrupted = 0;  // the signal that asked to stop, or 0
 
-void OnInterrupt(int) {
-    interrupted = 1;
+void OnInterrupt(int signal) {
+    interrupted = signal;
 }
 
 int Fail(int status, const std::string& message) {
@@ -34,7 +37,26 @@ int Fail(int status, const std::string& message) {
     return status;
 }
 
-std::optional<std::string> ReadInput(const TSayOptions& o) {
+std::optional<std::string> ReadStandardInput(std::string& problem) {
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            problem = std::string("standard input: ") + std::strerror(errno);
+            return std::nullopt;
+        }
+        if (n == 0) {
+            return text;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+std::optional<std::string> ReadInput(const TSayOptions& o, std::string& problem) {
     if (!o.words.empty()) {
         std::string text;
         for (const std::string& w : o.words) {
@@ -43,11 +65,18 @@ std::optional<std::string> ReadInput(const TSayOptions& o) {
         return text;
     }
     if (!o.file.empty()) {
-        return ReadWholeFile(o.file);
+        return ReadWholeFile(o.file, problem);
     }
-    std::ostringstream in;
-    in << std::cin.rdbuf();
-    return in.str();
+    return ReadStandardInput(problem);
+}
+
+// Why standard input cannot be the text, or empty.
+std::string StandardInputProblem() {
+    struct stat st {};
+    if (::fstat(STDIN_FILENO, &st) == 0 && S_ISDIR(st.st_mode)) {
+        return "standard input is a folder, not a text";
+    }
+    return {};
 }
 
 // Progress of a long text on a terminal, by the share of the text already cut.
@@ -111,11 +140,17 @@ int Run(int argc, char** argv) {
     }
 
     std::string problem;
+    if (options.words.empty() && options.file.empty()) {
+        problem = StandardInputProblem();
+        if (!problem.empty()) {
+            return Fail(kExitUsage, problem);
+        }
+    }
     std::optional<std::string> text;
     if (!options.lines) {
-        const std::optional<std::string> input = ReadInput(options);
+        const std::optional<std::string> input = ReadInput(options, problem);
         if (!input) {
-            return Fail(kExitUsage, options.file + ": cannot read the file");
+            return Fail(kExitUsage, problem);
         }
         text = EngineText(*input, options.encoding, problem);
         if (!text) {
@@ -139,6 +174,7 @@ int Run(int argc, char** argv) {
 
     bool finished = false;
     bool failed = false;
+    bool readerGone = false;
     TSessionEvents events;
     events.ChunkStarted = [&](const TChunkStart& chunk) {
         output->ChunkStarted(chunk.display, chunk.image);
@@ -150,7 +186,10 @@ int Run(int argc, char** argv) {
     events.End = [&] { finished = true; };
     events.Error = [&](const std::string& message) {
         failed = true;
-        Fail(kExitFailed, message);
+        readerGone = output->ReaderGone();
+        if (!readerGone) {
+            Fail(kExitFailed, message);
+        }
     };
 
     TSessionConfig config;
@@ -176,6 +215,8 @@ int Run(int argc, char** argv) {
 
     std::signal(SIGINT, OnInterrupt);
     std::signal(SIGTERM, OnInterrupt);
+    // A reader that goes away shows as a failed write, so that the files are cleaned up first.
+    std::signal(SIGPIPE, SIG_IGN);
     // Speaks one text to its end; false when it stopped before.
     const auto speak = [&](const std::string& one) {
         finished = false;
@@ -208,7 +249,10 @@ int Run(int argc, char** argv) {
 
     if (interrupted) {
         session.Stop();  // cut off the sound at once
-        return kExitInterrupted;
+        return kExitBySignal + interrupted;
+    }
+    if (readerGone) {
+        return kExitBySignal + SIGPIPE;
     }
     if (failed) {
         return kExitFailed;
@@ -216,24 +260,41 @@ int Run(int argc, char** argv) {
     if (!complete) {
         return Fail(kExitFailed, "speech stopped before the end of the text");
     }
-    if (toFile) {
-        try {
-            output->FinishWav();
-        } catch (const std::exception& e) {
-            return Fail(kExitFailed, e.what());
-        }
+    try {
+        output->Finish();
+    } catch (const std::exception& e) {
+        return output->ReaderGone() ? kExitBySignal + SIGPIPE : Fail(kExitFailed, e.what());
     }
     return 0;
+}
+
+// What was printed on standard output (help, voices, chunk texts) must have reached it.
+int CheckStandardOutput(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+        return status;
+    }
+    if (errno == EPIPE) {
+        return kExitBySignal + SIGPIPE;
+    }
+    const std::string reason = std::strerror(errno);
+    return status != 0 ? status : Fail(kExitFailed, "standard output: " + reason);
 }
 
 }  // namespace
 }  // namespace vokadlo::cli
 
 int main(int argc, char** argv) {
+    int status = 1;
     try {
-        return vokadlo::cli::Run(argc, argv);
+        status = vokadlo::cli::Run(argc, argv);
     } catch (const std::exception& e) {
         std::cerr << "vokadlo-say: " << e.what() << '\n';
-        return 1;
     }
+    status = vokadlo::cli::CheckStandardOutput(status);
+    if (status > vokadlo::cli::kExitBySignal) {
+        const int signal = status - vokadlo::cli::kExitBySignal;
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
+    return status;
 }

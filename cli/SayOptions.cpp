@@ -31,7 +31,15 @@ DESCRIPTION
     Inline tags change the voice as the text goes: \ton=N\ (note -12..12), \spd=N\ (tempo
     1..256, 156 = normal), \vol=N\ (0..63750), \mrk=N\ (bookmark), also written {ton=N}.)";
 
-const char* const kFooter = R"(FILES
+const char* const kFooter = R"(WAV OUTPUT
+    -w FILE writes the file whole or not at all: into a temporary file beside it, renamed
+    over it at the end; a symbolic link is followed to its target. A character device or a
+    FIFO, and -w - (standard output), get a stream instead: the header first, its RIFF and
+    data sizes 0xFFFFFFFF (unknown), then each chunk as it is spoken, so that
+    vokadlo-say -w - | aplay  starts at once. Standard output redirected to a file gets the
+    sizes put right at the end. --trace FILE is written the same way. A folder is refused.
+
+FILES
     ~/.config/vokadlo/vokadlo.dct   user pronunciation dictionary, one row key=value
     ~/.config/vokadlo/settings.reg  voice settings written by vokadlo-settings
     The folder is --config-dir, else $VOKADLO_CONFIG_DIR, else $XDG_CONFIG_HOME/vokadlo.
@@ -45,7 +53,12 @@ VOLUME AND PITCH
     own value (--list-voices); --voice-type offers the window's presets.
 
 EXIT STATUS
-    0 spoken, 1 speech failed or no sound device, 2 bad options, unreadable file or text.
+    0 spoken; 1 speech failed, an output could not be written, or no sound device; 2 bad
+    options, an unreadable file or text, an output that cannot be opened; 130 interrupted
+    (SIGINT); 141 the reader of the WAV stream went away (SIGPIPE, as other tools end,
+    without a message); 143 terminated (SIGTERM). A run that ends otherwise than with 0
+    writes no WAV or trace file (one there before stays as it was); a stream keeps what it
+    was sent, the dump folder the images already written.
 
 EXAMPLES
     vokadlo-say "Dobrý den, jak se máte?"

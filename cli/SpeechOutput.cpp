@@ -1,11 +1,11 @@
 #include "cli/SpeechOutput.h"
 
+#include <cerrno>
 #include <cstring>
 #include <stdexcept>
 
 #include "cli/TraceJson.h"
 #include "core/CodePage.h"
-#include "platform/AtomicFile.h"
 
 namespace vokadlo::cli {
 namespace {
@@ -17,8 +17,12 @@ constexpr std::size_t kSamplesStart = 46;  // a chunk image's samples follow its
 TSpeechOutput::TSpeechOutput(const std::string& wavPath, const std::string& dumpDir,
                              const std::string& tracePath, std::FILE* verbose)
     : dumpDir_(dumpDir), verbose_(verbose) {
-    if (!wavPath.empty()) {
-        wav_ = std::make_unique<TWavWriter>(wavPath);
+    if (!tracePath.empty()) {
+        trace_ = std::make_unique<TOutputFile>(tracePath);
+        std::string error;
+        if (!trace_->Open(error)) {
+            throw std::runtime_error(error);
+        }
     }
     if (!dumpDir_.empty()) {
         std::error_code error;
@@ -27,11 +31,8 @@ TSpeechOutput::TSpeechOutput(const std::string& wavPath, const std::string& dump
             throw std::runtime_error(dumpDir + ": cannot make the folder");
         }
     }
-    if (!tracePath.empty()) {
-        trace_.open(tracePath, std::ios::binary | std::ios::trunc);
-        if (!trace_) {
-            throw std::runtime_error(tracePath + ": cannot write");
-        }
+    if (!wavPath.empty()) {
+        wav_ = std::make_unique<TWavWriter>(wavPath);
     }
 }
 
@@ -52,23 +53,42 @@ void TSpeechOutput::ChunkStarted(const std::string& display, const TMemoryStream
         }
     }
     if (verbose_) {
-        std::fprintf(verbose_, "%s\n", Cp1250ToUtf8(display).c_str());
-        std::fflush(verbose_);
+        Print(Cp1250ToUtf8(display));
     }
 }
 
 void TSpeechOutput::ChunkRendered(const TSayWord& record, const TMemoryStream& image,
                                   std::uint8_t slot, const std::string& display) {
-    if (trace_.is_open()) {
-        trace_ << TraceLine(++rendered_, slot, display, record, image.size()) << '\n';
-        trace_.flush();
+    if (trace_) {
+        std::string error;
+        if (!trace_->Write(TraceLine(++rendered_, slot, display, record, image.size()) + '\n',
+                           error)) {
+            throw std::runtime_error(error);
+        }
     }
 }
 
-void TSpeechOutput::FinishWav() {
+void TSpeechOutput::Print(const std::string& line) {
+    if (std::fprintf(verbose_, "%s\n", line.c_str()) < 0 || std::fflush(verbose_) != 0) {
+        verboseReaderGone_ = errno == EPIPE;
+        throw std::runtime_error(
+            std::string(verbose_ == stdout ? "standard output" : "standard error") + ": " +
+            std::strerror(errno));
+    }
+}
+
+void TSpeechOutput::Finish() {
     if (wav_) {
         wav_->Finish();
     }
+    std::string error;
+    if (trace_ && !trace_->Commit(error)) {
+        throw std::runtime_error(error);
+    }
+}
+
+bool TSpeechOutput::ReaderGone() const {
+    return verboseReaderGone_ || (wav_ && wav_->ReaderGone()) || (trace_ && trace_->ReaderGone());
 }
 
 }  // namespace vokadlo::cli

@@ -1,6 +1,7 @@
 #include "cli/WavWriter.h"
 
-#include <cstdio>
+#include <unistd.h>
+
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
@@ -9,11 +10,19 @@ namespace vokadlo::cli {
 namespace {
 
 constexpr std::uint64_t kMaxData = 0xFFFFFFFFull - 36;  // the RIFF size must fit 32 bits
+constexpr std::uint32_t kUnknownSize = 0xFFFFFFFF;
 
 void Put32(std::string& b, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) {
         b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
     }
+}
+
+TOutputFile MakeOutput(const std::string& path) {
+    if (path == "-") {
+        return TOutputFile(STDOUT_FILENO, "standard output");
+    }
+    return TOutputFile(path);
 }
 
 }  // namespace
@@ -35,46 +44,50 @@ std::string TWavWriter::Header(std::uint32_t dataBytes) {
     return h;
 }
 
-TWavWriter::TWavWriter(std::string path) : path_(std::move(path)) {
-    if (path_ == "-") {
+TWavWriter::TWavWriter(const std::string& path) : out_(MakeOutput(path)) {
+    std::string error;
+    if (!out_.Open(error)) {
+        throw std::runtime_error(error);
+    }
+}
+
+void TWavWriter::WriteHeaderOnce() {
+    if (headerWritten_) {
         return;
     }
-    file_.emplace(path_);
+    headerWritten_ = true;
+    std::string header = Header(0);
+    Put32(header, 4, kUnknownSize);
+    Put32(header, 40, kUnknownSize);
     std::string error;
-    if (!file_->Open(error) || !file_->Write(Header(0), error)) {
+    if (!out_.Write(header, error)) {
         throw std::runtime_error(error);
     }
 }
 
 void TWavWriter::Append(const std::uint8_t* bytes, std::size_t count) {
-    if (dataBytes_ + count > kMaxData) {
-        throw std::runtime_error(path_ +
+    WriteHeaderOnce();
+    if (out_.Whole() && dataBytes_ + count > kMaxData) {
+        throw std::runtime_error(out_.Name() +
                                  ": the speech is longer than a WAV file can hold (4 GiB); "
                                  "split the text");
     }
     dataBytes_ += count;
-    if (file_) {
-        std::string error;
-        if (!file_->Write(std::string_view(reinterpret_cast<const char*>(bytes), count), error)) {
-            throw std::runtime_error(error);
-        }
-    } else {
-        buffered_.insert(buffered_.end(), bytes, bytes + count);
+    std::string error;
+    if (!out_.Write(std::string_view(reinterpret_cast<const char*>(bytes), count), error)) {
+        throw std::runtime_error(error);
     }
 }
 
 void TWavWriter::Finish() {
-    const std::string header = Header(static_cast<std::uint32_t>(dataBytes_));
-    if (!file_) {
-        if (std::fwrite(header.data(), 1, header.size(), stdout) != header.size() ||
-            std::fwrite(buffered_.data(), 1, buffered_.size(), stdout) != buffered_.size() ||
-            std::fflush(stdout) != 0) {
-            throw std::runtime_error("standard output: cannot write");
-        }
-        return;
-    }
+    WriteHeaderOnce();
     std::string error;
-    if (!file_->WriteAt(0, header, error) || !file_->Commit(error)) {
+    // A stream longer than 4 GiB keeps its unknown sizes.
+    if (out_.Rewritable() && dataBytes_ <= kMaxData &&
+        !out_.WriteAt(0, Header(static_cast<std::uint32_t>(dataBytes_)), error)) {
+        throw std::runtime_error(error);
+    }
+    if (!out_.Commit(error)) {
         throw std::runtime_error(error);
     }
 }

@@ -2,9 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/AtomicFile.h"
 
@@ -12,28 +10,36 @@ namespace vokadlo::cli {
 
 class TWavWriter {
   public:
-    // "-" writes to standard output (kept in memory until Finish, so that the header can carry
-    // the sizes); any other path is written through a temporary file beside it, renamed over it
-    // by Finish, so the file appears whole or not at all. Throws std::runtime_error.
-    explicit TWavWriter(std::string path);
+    // "-" is standard output. A file (missing or regular; a symbolic link is followed) is
+    // written through a temporary file that Finish renames over it, so that it appears whole or
+    // not at all, with the sizes in its header. Standard output, a character device or a FIFO
+    // gets a stream: the header first, its RIFF and data sizes 0xFFFFFFFF (unknown, as streaming
+    // tools write them), then the samples as they come; when standard output is a regular file
+    // Finish puts the sizes right. Throws std::runtime_error when the output cannot be opened
+    // (a folder is refused). The header is written with the first samples.
+    explicit TWavWriter(const std::string& path);
     TWavWriter(const TWavWriter&) = delete;
     TWavWriter& operator=(const TWavWriter&) = delete;
 
     // Appends 16-bit mono 22050 Hz sample bytes. Throws std::runtime_error when they cannot be
-    // written or would pass the 4 GiB a WAV file can hold.
+    // written, or when a file would pass the 4 GiB a WAV file can hold.
     void Append(const std::uint8_t* bytes, std::size_t count);
 
-    // Writes the 44-byte header with the final sizes and puts the file in place.
+    // Writes the final sizes where they can go and puts a file in place.
     void Finish();
+
+    // True after a write failed because the reader of the stream has gone.
+    bool ReaderGone() const { return out_.ReaderGone(); }
 
     // The header of a file holding `dataBytes` bytes of samples.
     static std::string Header(std::uint32_t dataBytes);
 
   private:
-    std::string path_;
-    std::optional<TAtomicFile> file_;     // a file; an unfinished one is removed with the writer
-    std::vector<std::uint8_t> buffered_;  // standard output only
+    void WriteHeaderOnce();
+
+    TOutputFile out_;
     std::uint64_t dataBytes_ = 0;
+    bool headerWritten_ = false;
 };
 
 }  // namespace vokadlo::cli
