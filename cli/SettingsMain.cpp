@@ -9,6 +9,7 @@
 #include "engine/SayText.h"
 #include "engine/StoredSettings.h"
 #include "engine/Voices.h"
+#include "platform/AtomicFile.h"
 #include "platform/ConfigDir.h"
 #include "platform/RegSettingsStore.h"
 
@@ -58,6 +59,16 @@ std::string Refusal(const TStoredSetting& setting, const std::string& value) {
         return "must be a whole number in " + Range(setting);
     }
     return {};
+}
+
+// Why the store file cannot be read ("path: reason"), or empty; a missing file is an empty store.
+std::string StoreProblem(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error) && !error) {
+        return {};
+    }
+    std::string problem;
+    return ReadWholeFile(file, problem) ? std::string() : problem;
 }
 
 // Every value the engine reads, stored or default, with its range; then any other value.
@@ -148,6 +159,12 @@ int Run(int argc, char** argv) {
 
     if (!configDir.empty()) {
         SetConfigDirOverride(configDir);
+    }
+    // A store that cannot be read is not shown, checked or changed as if it were empty.
+    if (const std::string problem = StoreProblem(TRegSettingsStore::DefaultFile());
+        !problem.empty()) {
+        std::cerr << "vokadlo-settings: " << problem << '\n';
+        return 1;
     }
     TRegSettingsStore store(TRegSettingsStore::DefaultFile());
     store.OpenKey(SettingsKeyFor(VoiceFor(voice).name));

@@ -1,7 +1,8 @@
 #!/bin/sh
 # vokadlo-settings as a user meets it: a first set leaves speech audible, values outside the
 # tools' ranges are refused, get and list give the engine's own value for what is not stored,
-# and check names the value that stops the engine's reading.
+# check names the value that stops the engine's reading, and list says why a store cannot be
+# read.
 set -eu
 settings="$1" say="$2"
 work=$(mktemp -d)
@@ -24,4 +25,11 @@ grep -q '10..1000' "$work/err"
 if "$settings" check > "$work/check"; then exit 1; fi
 grep -q "^Pith_Position: '-' is not a valid integer value" "$work/check"
 "$say" --verbose -w "$work/s.wav" "ahoj" 2>&1 >/dev/null | grep -q 'read up to Pith_Position'
-echo "settings tool: defaults, ranges, check"
+
+# A store that cannot be read is not listed as if it were empty.
+mkdir -p "$work/unreadable/settings.reg"
+status=0
+"$settings" --config-dir "$work/unreadable" list > /dev/null 2> "$work/err" || status=$?
+[ "$status" -eq 1 ]
+grep -q 'settings.reg: ' "$work/err"
+echo "settings tool: defaults, ranges, check, unreadable store"
