@@ -29,7 +29,9 @@ DESCRIPTION
     file instead, as fast as it can be computed.
 
     Inline tags change the voice as the text goes: \ton=N\ (note -12..12), \spd=N\ (tempo
-    1..256, 156 = normal), \vol=N\ (0..63750), \mrk=N\ (bookmark), also written {ton=N}.)";
+    1..256, 156 = normal), \vol=N\ (0..63750), \mrk=N\ (bookmark), also written {ton=N}.
+    A value that is no number (\ton=-\) stops the speech with the tag and the character it
+    starts at, counted from 1 in the text as given (with --line, in its line).)";
 
 const char* const kFooter = R"(WAV OUTPUT
     -w FILE writes the file whole or not at all: into a temporary file beside it, renamed

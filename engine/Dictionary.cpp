@@ -7,6 +7,7 @@
 #include "engine/PronunciationTable.h"
 #include "engine/SayText.h"
 #include "platform/ConfigDir.h"
+#include "platform/Platform.h"
 
 namespace vokadlo {
 
@@ -20,9 +21,10 @@ void TSayText::LoadUserDictionary() {
     } else {
         try {
             UserDictionary = ReadDictionaryFile(DictionaryFileName);
-        } catch (const std::runtime_error&) {
+        } catch (const std::runtime_error& e) {
             // A file that exists but cannot be read (or whose state is unknown) is left alone,
-            // never overwritten; the engine works with no user rows.
+            // never overwritten; the engine works with no user rows, and says so once.
+            PlatformNotice().Show(std::string(e.what()) + " (speaking without its rows)");
         }
     }
     DictionaryFileAge = FileAge(DictionaryFileName);

@@ -1,6 +1,8 @@
 #include "engine/EngineSession.h"
 
 #include <algorithm>
+#include <cstring>
+#include <exception>
 #include <optional>
 #include <stdexcept>
 
@@ -8,6 +10,7 @@
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
 #include "engine/OrvTts.h"
+#include "engine/Tags.h"
 #include "platform/EventLoop.h"
 #include "platform/PacedSilentPlayer.h"
 #include "platform/Platform.h"
@@ -190,7 +193,9 @@ bool TEngineSession::SpeakWord(std::string_view text, TTextEncoding encoding) {
 
 bool TEngineSession::Begin(std::string_view text, TTextEncoding encoding, bool wordMode) {
     try {
-        const std::string engineText = ForEngine(text, encoding);
+        spokenText_ = ForEngine(text, encoding);
+        wordMode_ = wordMode;
+        const std::string& engineText = spokenText_;
         // As the design's hosts do: the callback goes in before every say (it builds the engine
         // when there is none yet).
         SetSayCallback(
@@ -259,10 +264,59 @@ void TEngineSession::ReportError(const std::string& message) {
         return;
     }
     try {
-        events_.Error(message);
+        events_.Error(WithTagPlace(message));
     } catch (...) {
         // The error report is the last stop; an exception from it has nowhere to go.
     }
+}
+
+std::string TEngineSession::WithTagPlace(const std::string& message) const {
+    // Every report comes from the handler that caught the error (the step's, the timer guard's,
+    // Begin's), so the error itself is at hand.
+    const std::exception_ptr error = std::current_exception();
+    if (!error) {
+        return message;
+    }
+    try {
+        std::rethrow_exception(error);
+    } catch (const ETagValueError& e) {
+        const std::optional<std::size_t> at = TagPlace(e.Tag());
+        if (!at) {
+            return Cp1250ToUtf8(e.what());
+        }
+        // The tag and its value as the text has them.
+        const std::string tag = spokenText_.substr(*at, e.Tag().size());
+        const std::string value = tag.substr(tag.size() - 1 - e.Value().size(), e.Value().size());
+        return Cp1250ToUtf8("bad value \"" + value + "\" in tag " + tag + " at character " +
+                            std::to_string(*at + 1));
+    } catch (...) {
+    }
+    return message;
+}
+
+std::optional<std::size_t> TEngineSession::TagPlace(const std::string& tag) const {
+    // The failing chunk was cut from the text just before what is still pending (the engine
+    // keeps the rest of a cut long word there, and drops trailing blanks with the last word,
+    // which only moves this end out over blanks).
+    std::string_view pending =
+        SayTextInstance ? SayTextInstance->PendingText.View() : std::string_view();
+    if (pending.ends_with(kEndMarker)) {
+        pending.remove_suffix(std::strlen(kEndMarker));
+    }
+    if (pending.size() > spokenText_.size()) {
+        return std::nullopt;
+    }
+    // The engine reads tags lower-cased.
+    const std::string cut =
+        LowerCase(std::string_view(spokenText_).substr(0, spokenText_.size() - pending.size()));
+    // The tag stands in the last word (up to a space) that holds it, where its first occurrence
+    // is the one read first; in word mode the whole text is one chunk.
+    const std::size_t last = cut.rfind(tag);
+    if (last == std::string::npos) {
+        return std::nullopt;  // the dictionary made it
+    }
+    const std::size_t space = wordMode_ ? std::string::npos : cut.rfind(' ', last);
+    return cut.find(tag, space == std::string::npos ? 0 : space + 1);
 }
 
 void TEngineSession::SetVoice(std::int32_t voice) {

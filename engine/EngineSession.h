@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,7 +48,11 @@ struct TSessionEvents {
     std::function<void(std::int32_t mark)> Bookmark;
     std::function<void()> EndMarker;  // the end-marker report, just before End
     std::function<void()> End;        // the last sound of the text has finished
-    // A text that could not be spoken: a failed preparation or step. Speech has stopped.
+    // A text that could not be spoken: a failed preparation or step. Speech has stopped. A tag
+    // value that cannot be read comes as `bad value "-" in tag \ton=-\ at character 11` (UTF-8),
+    // the tag as the text has it and the character its opening delimiter is, counted from 1 in
+    // the text of the Speak or SpeakWord call (without the place when the text does not hold the
+    // tag, which the dictionary then made).
     std::function<void(const std::string& message)> Error;
     // At preparation time, for tracing: the record as the prosody left it, the rendered image,
     // the slot and the display text.
@@ -142,6 +147,8 @@ class TEngineSession {
     bool Begin(std::string_view text, TTextEncoding encoding, bool wordMode);
     void OnCallback(const std::string& text, const TMemoryStream* stream);
     void ReportError(const std::string& message);
+    std::string WithTagPlace(const std::string& message) const;
+    std::optional<std::size_t> TagPlace(const std::string& tag) const;
     std::string ForEngine(std::string_view text, TTextEncoding encoding) const;
 
     TSessionConfig config_;
@@ -151,6 +158,8 @@ class TEngineSession {
     std::string soundProblem_;
     bool plainText_ = false;
     std::int32_t chunkIndex_ = 0;
+    std::string spokenText_;  // the current text as the engine got it, for the place of errors
+    bool wordMode_ = false;
 };
 
 }  // namespace vokadlo

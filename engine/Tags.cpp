@@ -17,6 +17,17 @@ constexpr std::int32_t kToneMax = 12;
 constexpr std::int32_t kSpeedMin = 1;
 constexpr std::int32_t kSpeedMax = 256;  // speed percent := 256 - value
 
+// The value of a tag that changes the following units; a value that cannot be converted ends
+// the preparation, naming the tag whose opening delimiter stands at `position` of `text`.
+std::int32_t TagNumber(const TTag& tag, std::string_view text, std::int32_t position) {
+    try {
+        return ParseInt(tag.value);
+    } catch (const EConvertError&) {
+        const char opening = text[position - 1];
+        throw ETagValueError(opening + tag.name + "=" + tag.value + TagClosing(opening), tag.value);
+    }
+}
+
 // "vol" ignores values it cannot convert.
 std::int32_t ParseVolume(std::string_view value) {
     try {
@@ -38,6 +49,11 @@ void AddMark(TCharacter* unit, bool firstUnit, std::int32_t mark) {
 }
 
 }  // namespace
+
+ETagValueError::ETagValueError(std::string tag, std::string value)
+    : EConvertError("bad value \"" + value + "\" in tag " + tag),
+      tag_(std::move(tag)),
+      value_(std::move(value)) {}
 
 TTag ReadTag(std::string_view text, std::int32_t position) {
     if (position < 1 || static_cast<std::size_t>(position) > text.size() ||
@@ -78,7 +94,7 @@ void TSayText::ParseTag(const std::string& text, std::int32_t unitIndex, std::in
                            ? &word.Chars[unitIndex - 1]
                            : nullptr;
     if (tag.name == "ton") {
-        const std::int32_t tone = ParseInt(tag.value);
+        const std::int32_t tone = TagNumber(tag, text, position);
         if (tone >= kToneMin && tone <= kToneMax) {
             CurrentTone = tone;
             if (unit) {
@@ -86,7 +102,7 @@ void TSayText::ParseTag(const std::string& text, std::int32_t unitIndex, std::in
             }
         }
     } else if (tag.name == "spd") {
-        const std::int32_t speed = ParseInt(tag.value);
+        const std::int32_t speed = TagNumber(tag, text, position);
         if (speed >= kSpeedMin && speed <= kSpeedMax) {
             SpeedPercent = kSpeedMax - speed;
             if (unit) {
@@ -102,7 +118,7 @@ void TSayText::ParseTag(const std::string& text, std::int32_t unitIndex, std::in
             }
         }
     } else if (tag.name == "mrk") {
-        LastMark = ParseInt(tag.value);
+        LastMark = TagNumber(tag, text, position);
         AddMark(unit, unitIndex == 1, LastMark);
     } else if (tag.name == "rst") {
         Reset();

@@ -5,7 +5,23 @@
 #include <string>
 #include <string_view>
 
+#include "core/ParseInt.h"
+
 namespace vokadlo {
+
+// A "ton", "spd" or "mrk" value that cannot be converted (a lone "-", a number beyond 32 bits).
+// It is the conversion error that ends the chunk's preparation; it also names the tag, as read
+// (lower case, with its delimiters: "\ton=-\"), and the value.
+class ETagValueError : public EConvertError {
+  public:
+    ETagValueError(std::string tag, std::string value);
+    const std::string& Tag() const { return tag_; }
+    const std::string& Value() const { return value_; }
+
+  private:
+    std::string tag_;
+    std::string value_;
+};
 
 // At most this many characters after a tag's opening delimiter are looked at.
 inline constexpr std::size_t kTagReach = 255;

@@ -113,18 +113,35 @@ TEST_F(SessionTest, AFailingStepIsOneErrorEventAndSpeechStops) {
     auto session = MakeSession();
     // The first chunk fails in the step that prepares it; the second in the step that plays
     // the first and prepares the next.
-    for (const char* text : {"\\ton=-\\a b", "a \\ton=-\\b c"}) {
+    // The message names the tag as written and the character it starts at in the text given;
+    // a tag that stands twice in one word failed at the first.
+    const std::string longWord(130, 'a');
+    const struct {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"\\ton=-\\a b", "error bad value \"-\" in tag \\ton=-\\ at character 1"},
+        {"a \\Ton=-\\b c", "error bad value \"-\" in tag \\Ton=-\\ at character 3"},
+        {"a b\\mrk=-\\c\\mrk=-\\ d", "error bad value \"-\" in tag \\mrk=-\\ at character 4"},
+        {longWord + "\\spd=-\\ x", "error bad value \"-\" in tag \\spd=-\\ at character 131"},
+    };
+    for (const auto& c : cases) {
         log.clear();
-        session->Speak(text);
+        session->Speak(c.text);
         clock.Advance(10000);
-        EXPECT_FALSE(session->Speaking()) << text;
-        ASSERT_FALSE(log.empty()) << text;
-        EXPECT_EQ(log.back().rfind("error ", 0), 0u) << text;
+        EXPECT_FALSE(session->Speaking()) << c.text;
+        ASSERT_FALSE(log.empty()) << c.text;
+        EXPECT_EQ(log.back(), c.error);
         EXPECT_EQ(std::count_if(log.begin(), log.end(),
                                 [](const std::string& l) { return l.rfind("error", 0) == 0; }),
                   1)
-            << text;
+            << c.text;
     }
+    // In word mode the whole text is the chunk.
+    log.clear();
+    EXPECT_FALSE(session->SpeakWord("a \\ton=-\\ b \\ton=-\\"));
+    EXPECT_EQ(log,
+              std::vector<std::string>{"error bad value \"-\" in tag \\ton=-\\ at character 3"});
     // A handler of the host that throws halts the speech the same way.
     session->Events().ChunkStarted = [](const TChunkStart&) { throw std::runtime_error("disk"); };
     log.clear();
