@@ -9,6 +9,7 @@
 
 #include "core/EngineSettings.h"
 #include "engine/EngineSession.h"
+#include "engine/Tempo.h"
 #include "engine/Voices.h"
 #include "platform/ConfigDir.h"
 
@@ -67,17 +68,6 @@ EXAMPLES
     echo "Vlak přijede ve 14:35 na třetí kolej." | vokadlo-say -w out.wav
     vokadlo-say -s 160 -v VEMIR -f kniha.txt
     vokadlo-say --seed 1 --trace trace.jsonl -w out.wav -f kniha.txt)";
-
-// Words a minute against --speed, measured on a Czech narrative text of 61 words; the tempo
-// is not proportional to the scale because pauses and short sounds do not stretch alike.
-struct TTempoPoint {
-    double wpm;
-    double speed;
-};
-constexpr TTempoPoint kTempo[] = {
-    {40, 200}, {67, 150}, {93, 120}, {119, 100}, {144, 90}, {166, 80},
-    {196, 70}, {226, 60}, {272, 50}, {319, 40},  {349, 30},
-};
 
 // The window's voice types: names without and with diacritics, and their pitch.
 struct TVoiceType {
@@ -234,18 +224,7 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
 }
 
 double SpeedForWordsPerMinute(double wpm) {
-    // Interpolated between the measured points, linearly in the logarithms.
-    const auto* upper = std::find_if(std::begin(kTempo), std::end(kTempo),
-                                     [&](const auto& p) { return p.wpm >= wpm; });
-    if (upper == std::begin(kTempo)) {
-        return upper->speed;
-    }
-    if (upper == std::end(kTempo)) {
-        return std::prev(upper)->speed;
-    }
-    const TTempoPoint& lower = *std::prev(upper);
-    const double t = std::log(wpm / lower.wpm) / std::log(upper->wpm / lower.wpm);
-    return lower.speed * std::pow(upper->speed / lower.speed, t);
+    return SpeedForTempo(wpm / kRecordedWordsPerMinute);
 }
 
 void ApplySayOptions(const TSayOptions& o, TEngineSession& session) {

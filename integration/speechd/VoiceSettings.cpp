@@ -8,21 +8,10 @@
 #include <iterator>
 
 #include "core/Numeric.h"
+#include "engine/Tempo.h"
 
 namespace vokadlo::speechd {
 namespace {
-
-// Tempo (words a minute relative to the recorded tempo) against the duration scale, measured on
-// a Czech text of 53 words (three prosody seeds agree within 1 %).
-struct TTempoPoint {
-    double tempo;
-    double speed;
-};
-constexpr TTempoPoint kTempo[] = {
-    {0.4967, 160}, {0.5691, 150}, {0.6175, 140}, {0.7908, 120}, {1.0, 100},
-    {1.1904, 90},  {1.3757, 80},  {1.6207, 70},  {1.8612, 60},  {2.2013, 50},
-    {2.5603, 40},  {2.7013, 35},  {2.8338, 30},  {2.9317, 25},  {2.9973, 22},
-};
 
 constexpr double kHighestFactor = 1.5;       // count -3, voice type "skřítek"
 constexpr double kLowestFactor = 2.0 / 3.0;  // count 2, voice type "chlap"
@@ -68,17 +57,7 @@ std::vector<std::string> Words(const std::string& line) {
 
 double SpeedPercentForRate(int rate) {
     const double r = std::clamp(rate, -100, 100) / 100.0;
-    const double tempo = std::clamp(r < 0 ? std::pow(2.0, r) : std::pow(3.0, r),
-                                    std::begin(kTempo)->tempo, std::prev(std::end(kTempo))->tempo);
-    const auto* upper = std::find_if(std::begin(kTempo), std::end(kTempo),
-                                     [&](const TTempoPoint& p) { return p.tempo >= tempo; });
-    if (upper == std::begin(kTempo)) {
-        return upper->speed;
-    }
-    const TTempoPoint& lower = *std::prev(upper);
-    // Linear in the logarithms between the measured points.
-    const double t = std::log(tempo / lower.tempo) / std::log(upper->tempo / lower.tempo);
-    return lower.speed * std::pow(upper->speed / lower.speed, t);
+    return SpeedForTempo(r < 0 ? std::pow(2.0, r) : std::pow(3.0, r));
 }
 
 double PitchFactor(std::int32_t count) {
