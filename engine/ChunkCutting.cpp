@@ -34,9 +34,22 @@ bool RestIsBlank(TPendingText& pending, std::size_t space) {
     return pending.restBlank;
 }
 
-// The pending text becomes text[from, to) followed by the end marker, in a buffer of its own
-// (the old one may be shared; what is left is at most a chunk's tail).
+// The pending text becomes text[from, to) followed by the end marker. A range that ends where
+// its buffer ends (the rest of a text without spaces, cut 120 characters at a time) gets the
+// marker appended in place: every view of the buffer ends at `to` at the most, so none of them
+// changes, and no chunk copies the rest of the text. Otherwise the range is copied into a buffer
+// of its own (what is left is at most a chunk's tail).
 void EndWithMarker(TSayText& engine, TPendingText& pending, std::size_t from, std::size_t to) {
+    if (to == pending.end && to == pending.Text().size()) {
+        pending.buffer->append(kEnd);
+        pending.start = from;
+        pending.end = pending.buffer->size();
+        pending.lowered = std::min(pending.lowered, to);
+        // The marker holds no space and no backslash: the searches found so far still hold.
+        pending.blankCheckedAt = std::string::npos;
+        engine.TextRestart = true;
+        return;
+    }
     auto buffer = std::make_shared<std::string>();
     buffer->reserve(to - from + kEnd.size());
     buffer->append(pending.Text(), from, to - from).append(kEnd);
@@ -58,6 +71,13 @@ TPendingText TakePending(TSayText& engine) {
         pending.buffer = engine.PendingText.Buffer();
         pending.start = pending.lowered = engine.PendingText.Start();
         pending.end = engine.PendingText.End();
+        // What an earlier preparation lower-cased in this buffer is lower-case still: buffers
+        // are only ever lowered or appended to.
+        const TSayText::TLoweredMark& mark = engine.PendingLowered;
+        if (!mark.buffer.owner_before(pending.buffer) &&
+            !pending.buffer.owner_before(mark.buffer) && !mark.buffer.expired()) {
+            pending.lowered = std::max(pending.start, std::min(mark.upTo, pending.end));
+        }
     }
     engine.PendingText.clear();
     return pending;
@@ -74,6 +94,7 @@ void StorePending(TSayText& engine, TPendingText& pending) {
         pending.buffer = std::make_shared<std::string>(pending.Text(), keepFrom, keepTo - keepFrom);
         pending.start -= keepFrom;
         pending.end -= keepFrom;
+        pending.lowered -= std::min(pending.lowered, keepFrom);
         pending.remainderStart -= std::min(pending.remainderStart, keepFrom);
         pending.remainderEnd -= std::min(pending.remainderEnd, keepFrom);
     }
@@ -82,6 +103,7 @@ void StorePending(TSayText& engine, TPendingText& pending) {
             TSharedText(pending.buffer, pending.remainderStart, pending.remainderEnd);
     }
     engine.PendingText = TSharedText(pending.buffer, pending.start, pending.end);
+    engine.PendingLowered = {pending.buffer, pending.lowered};
 }
 
 bool IsNewText(const TSayText& engine, const TPendingText& pending) {
@@ -101,7 +123,11 @@ void RefreshForNewText(TSayText& engine, TPendingText& pending) {
     engine.ReadEngineSettings();
     const std::size_t from = std::max(pending.start, pending.lowered);
     if (from < pending.end) {
-        std::string& text = pending.Writable();
+        // The last remainder, the buffer's only other view then, is compared before this and
+        // replaced after the cut that follows: lowering in place changes nothing anyone reads.
+        const bool onlyTheRemainder =
+            pending.buffer.use_count() == 2 && Settings.LastRemainder.Buffer() == pending.buffer;
+        std::string& text = onlyTheRemainder ? *pending.buffer : pending.Writable();
         for (std::size_t i = from; i < pending.end; ++i) {
             text[i] = LowerChar(text[i]);
         }

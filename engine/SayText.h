@@ -110,6 +110,13 @@ class TSayText {
         std::size_t at = std::string::npos;
     };
     TBackslashCache PendingBackslash;
+    // How far the pending text's buffer is lower-case already, kept per buffer so that a text
+    // without spaces, a new text at every chunk, is not lower-cased again at every chunk.
+    struct TLoweredMark {
+        std::weak_ptr<std::string> buffer;
+        std::size_t upTo = 0;
+    };
+    TLoweredMark PendingLowered;
     // Why the last reading of the store stopped early ("Name: message"); empty when it did not.
     std::string SettingsProblem;
     // The notice that the dictionaries grew a chunk past the rewrite limit has been given.

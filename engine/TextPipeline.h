@@ -20,7 +20,9 @@ inline constexpr std::size_t kChunkLength = 120;
 // The pending text while one preparation cuts and skips chunks: the range [start, end) of a
 // buffer that the engine's `PendingText` and `LastRemainder` may share. Cutting a chunk or
 // trimming moves the range's bounds, so a chunk costs about its own length, not the length of
-// the whole text. The buffer is written only once it is this preparation's own (`Writable`).
+// the whole text. The buffer is written only once it is this preparation's own (`Writable`),
+// or where no other view sees the change: past every view's end, or where only the last
+// remainder, which the next cut replaces, looks.
 struct TPendingText {
     std::shared_ptr<std::string> buffer = std::make_shared<std::string>();
     std::size_t start = 0;
