@@ -152,6 +152,7 @@ TRegFile TRegFile::Parse(std::string_view text) {
             const std::size_t end = ReadQuoted(t, 0, name);
             if (end != std::string_view::npos && end < t.size() && t[end] == '=') {
                 line.name = name.empty() ? std::string(1, '\0') : name;
+                line.valueAt = static_cast<std::size_t>(t.data() - logical.data()) + end + 1;
             }
         }
         line.section = section;
@@ -177,8 +178,7 @@ std::optional<TRegValue> TRegFile::Find(std::string_view section, std::string_vi
     for (const TLine& line : lines_) {
         if (!line.name.empty() && EqualsIgnoringAsciiCase(line.section, section) &&
             EqualsIgnoringAsciiCase(line.name, name)) {
-            const std::size_t eq = line.text.find("\"=");
-            found = ParseValue(std::string_view(line.text).substr(eq + 2));
+            found = ParseValue(std::string_view(line.text).substr(line.valueAt));
         }
     }
     return found;  // the last definition wins, as when a file is imported
@@ -188,8 +188,8 @@ std::vector<TRegEntry> TRegFile::List(std::string_view section) const {
     std::vector<TRegEntry> entries;
     for (const TLine& line : lines_) {
         if (!line.name.empty() && EqualsIgnoringAsciiCase(line.section, section)) {
-            const std::size_t eq = line.text.find("\"=");
-            entries.push_back({line.name, ParseValue(std::string_view(line.text).substr(eq + 2))});
+            entries.push_back(
+                {line.name, ParseValue(std::string_view(line.text).substr(line.valueAt))});
         }
     }
     return entries;
@@ -229,8 +229,11 @@ void TRegFile::Set(std::string_view section, std::string_view name, const TRegVa
             last = &line;
         }
     }
+    // The data follows the quoted name and its "=".
+    const std::size_t valueAt = Quote(name).size() + 1;
     if (last) {
         last->text = entry;
+        last->valueAt = valueAt;
         return;
     }
     // After the section's last line that is not blank, or a new section at the end.
@@ -243,8 +246,15 @@ void TRegFile::Set(std::string_view section, std::string_view name, const TRegVa
             haveSection = true;
         }
     }
-    TLine line{entry, std::string(section), std::string(name), false};
+    TLine line{entry, std::string(section), std::string(name), false, valueAt};
     if (haveSection) {
+        // A line left ending in "\" (cut off at the end of the file) would run on into the new
+        // one; a blank line ends it, as it ends any continued line.
+        const std::string_view before = TrimSpaces(lines_[insert - 1].text);
+        if (!before.empty() && before.back() == '\\') {
+            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert++),
+                          TLine{"", std::string(section), "", false});
+        }
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert), line);
         return;
     }

@@ -54,6 +54,7 @@ class TRegFile {
         std::string section;  // the section it stands in
         std::string name;     // the value's name, empty for other lines
         bool isSection = false;
+        std::size_t valueAt = 0;  // where the value's data starts in `text` (after the "=")
     };
     std::vector<TLine> lines_;
 };

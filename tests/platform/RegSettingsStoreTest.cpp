@@ -140,5 +140,28 @@ TEST(RegFile, FormatsEntriesTheWayTheyAreParsed) {
     EXPECT_EQ(std::get<TRegText>(*value).utf8, "12");
 }
 
+TEST(RegFile, NameWithAQuoteAndAnEqualsSign) {
+    // The value starts after the name's closing quote, not at the first `"=` of the line.
+    TRegFile reg = TRegFile::Parse("REGEDIT4\n\n[S]\n  \"a\\\"=b\"=dword:00000005\n");
+    ASSERT_TRUE(reg.Find("S", "a\"=b"));
+    EXPECT_EQ(std::get<std::uint32_t>(*reg.Find("S", "a\"=b")), 5u);
+    reg.Set("S", "x\"=\"", TRegText{"v", false});
+    const TRegFile again = TRegFile::Parse(reg.Serialize());
+    ASSERT_TRUE(again.Find("S", "x\"=\""));
+    EXPECT_EQ(std::get<TRegText>(*again.Find("S", "x\"=\"")).utf8, "v");
+    ASSERT_EQ(again.List("S").size(), 2u);
+    EXPECT_EQ(std::get<std::uint32_t>(again.List("S")[0].value), 5u);
+}
+
+TEST(RegFile, ValueSetAfterALineCutOffInItsContinuation) {
+    // The file ends in the middle of a continued value; a value added after it stays its own.
+    TRegFile reg = TRegFile::Parse("REGEDIT4\n\n[S]\n\"h\"=hex:01,\\");
+    reg.Set("S", "n", std::uint32_t{3});
+    const TRegFile again = TRegFile::Parse(reg.Serialize());
+    ASSERT_TRUE(again.Find("S", "n"));
+    EXPECT_EQ(std::get<std::uint32_t>(*again.Find("S", "n")), 3u);
+    EXPECT_EQ(again.List("S").size(), 2u);
+}
+
 }  // namespace
 }  // namespace vokadlo
