@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -23,9 +24,14 @@ std::string Reason(const std::filesystem::path& path, int savedErrno) {
     return path.string() + ": " + std::strerror(savedErrno);
 }
 
-bool WriteAll(int fd, std::string_view bytes, int& savedErrno) {
+// Writes every byte, at `offset` when one is given (else at the file position), going on after
+// an interrupted or short write.
+bool WriteAll(int fd, std::string_view bytes, int& savedErrno,
+              std::optional<std::uint64_t> offset = std::nullopt) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n =
+            offset ? ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(*offset))
+                   : ::write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -34,22 +40,9 @@ bool WriteAll(int fd, std::string_view bytes, int& savedErrno) {
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-bool WriteAllAt(int fd, std::uint64_t offset, std::string_view bytes, int& savedErrno) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR) {
-            continue;
+        if (offset) {
+            *offset += static_cast<std::uint64_t>(n);
         }
-        if (n <= 0) {
-            savedErrno = n < 0 ? errno : EIO;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-        offset += static_cast<std::uint64_t>(n);
     }
     return true;
 }
@@ -221,7 +214,7 @@ bool TAtomicFile::Write(std::string_view bytes, std::string& error) {
 
 bool TAtomicFile::WriteAt(std::uint64_t offset, std::string_view bytes, std::string& error) {
     int savedErrno = 0;
-    return WriteAllAt(fd_, offset, bytes, savedErrno) || Fail(error, savedErrno);
+    return WriteAll(fd_, bytes, savedErrno, offset) || Fail(error, savedErrno);
 }
 
 bool TAtomicFile::Commit(std::string& error) {
@@ -317,7 +310,7 @@ bool TOutputFile::WriteAt(std::uint64_t offset, std::string_view bytes, std::str
         return atomic_->WriteAt(offset, bytes, error);
     }
     int savedErrno = 0;
-    return WriteAllAt(fd_, base_ + offset, bytes, savedErrno) || Fail(error, savedErrno);
+    return WriteAll(fd_, bytes, savedErrno, base_ + offset) || Fail(error, savedErrno);
 }
 
 bool TOutputFile::Commit(std::string& error) {
