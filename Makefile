@@ -7,7 +7,7 @@ DEMO_TEXT ?= Dobrý den, já jsem Vokadlo, český hlas pro Linux.
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build test check demo install voice format clean
+.PHONY: all deps build test check fuzz demo install voice format clean
 
 all: build
 
@@ -34,6 +34,25 @@ check: deps
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+
+# Runs every fuzz target (fuzz/) for FUZZ_SECONDS each, one after the other, with the address and
+# undefined-behaviour sanitizers; needs clang and its libFuzzer (Debian: clang,
+# libclang-rt-14-dev). New inputs gather in $(BUILD_FUZZ)/fuzz/found/TARGET, a failing one is
+# written to $(BUILD_FUZZ)/fuzz/ as crash-TARGET-... and stops the run.
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 600
+fuzz:
+	@command -v clang++ >/dev/null || { echo "fuzz: clang++ is missing (Debian: clang libclang-rt-14-dev)"; exit 1; }
+	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVOKADLO_SANITIZE=ON
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_targets
+	@for target in $$(cat $(BUILD_FUZZ)/fuzz/targets.txt); do \
+	  mkdir -p $(BUILD_FUZZ)/fuzz/found/$$target; \
+	  echo "fuzz: $$target for $(FUZZ_SECONDS) s"; \
+	  $(BUILD_FUZZ)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=$(BUILD_FUZZ)/fuzz/crash-$$target- \
+	    $(BUILD_FUZZ)/fuzz/found/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 demo: build
 	@if [ ! -x $(BUILD)/cli/vokadlo-say ]; then \

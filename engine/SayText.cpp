@@ -11,7 +11,9 @@
 namespace vokadlo {
 namespace {
 
-const std::string kInitError{"Chyba při inicializaci"_cp};
+// Through a view: clang 14 crashes building a string straight from the literal.
+constexpr std::string_view kInitErrorText = "Chyba při inicializaci"_cp;
+const std::string kInitError{kInitErrorText};
 
 }  // namespace
 
