@@ -167,10 +167,14 @@ TEngineSession::~TEngineSession() {
 void TEngineSession::InstallEngine() {
     SayTextInstance.reset();
     SayTextInstance = std::make_unique<TSayText>(config_.voice);
+    InstallCallback();
+    SayTextInstance->ReadEngineSettings();
+}
+
+void TEngineSession::InstallCallback() {
     SetSayCallback(
         [this](const std::string& text, const TMemoryStream* stream) { OnCallback(text, stream); });
     SayTextInstance->ChunkObserver = events_.ChunkRendered;
-    SayTextInstance->ReadEngineSettings();
 }
 
 std::string TEngineSession::ForEngine(std::string_view text, TTextEncoding encoding) const {
@@ -198,9 +202,7 @@ bool TEngineSession::Begin(std::string_view text, TTextEncoding encoding, bool w
         const std::string& engineText = spokenText_;
         // As the design's hosts do: the callback goes in before every say (it builds the engine
         // when there is none yet).
-        SetSayCallback(
-            [this](const std::string& t, const TMemoryStream* stream) { OnCallback(t, stream); });
-        SayTextInstance->ChunkObserver = events_.ChunkRendered;
+        InstallCallback();
         chunkIndex_ = 0;
         if (wordMode) {
             SayWord(engineText);

@@ -144,6 +144,8 @@ class TEngineSession {
     struct TServices;
 
     void InstallEngine();
+    // Installs the session's callback (building the engine when there is none yet).
+    void InstallCallback();
     bool Begin(std::string_view text, TTextEncoding encoding, bool wordMode);
     void OnCallback(const std::string& text, const TMemoryStream* stream);
     void ReportError(const std::string& message);
