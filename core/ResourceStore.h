@@ -11,8 +11,8 @@ namespace vokadlo {
 class IResourceStore {
   public:
     virtual ~IResourceStore() = default;
-    // Finds a resource of type "WAV" by name, ignoring ASCII case. The bytes stay valid for the
-    // store's lifetime.
+    // Finds a resource of type "WAV" by name, ignoring ASCII case. The bytes stay valid, where
+    // they are and unchanged, for the store's lifetime.
     virtual std::optional<std::span<const std::uint8_t>> FindWav(std::string_view name) const = 0;
 };
 

@@ -6,6 +6,7 @@
 
 #include "core/Numeric.h"
 #include "synthesis/SampleBlocks.h"
+#include "synthesis/SampleKernelsAvx2.h"
 #include "synthesis/SampleMath.h"
 
 namespace vokadlo {
@@ -167,6 +168,10 @@ void RoundDownToEven(std::int32_t& bytes) {
 VOKADLO_SAMPLE_KERNEL
 void ScaleSamples(const std::uint8_t* in, std::uint8_t* out, std::size_t count, double g) {
     if (g >= 0.0 && g <= 1.0) {  // the product stays inside the range: no clamp needed
+        if (HaveAvx2Kernels()) {
+            ScaleSamplesAvx2(in, out, count, g);
+            return;
+        }
         for (std::size_t i = 0; i < count; ++i) {
             SetSampleIn(out, i, RoundSmall(g * SampleIn(in, i)));
         }
@@ -180,6 +185,10 @@ void ScaleSamples(const std::uint8_t* in, std::uint8_t* out, std::size_t count, 
 
 VOKADLO_SAMPLE_KERNEL
 void AddSamplesSaturated(std::uint8_t* wet, const std::uint8_t* add, std::size_t count) {
+    if (HaveAvx2Kernels()) {
+        AddSamplesSaturatedAvx2(wet, add, count);
+        return;
+    }
     // In 16-bit lanes: the sum wraps, and a wrapped sum (its sign differs from both addends')
     // is replaced by the full-scale value of the addends' sign.
     for (std::size_t i = 0; i < count; ++i) {
@@ -218,8 +227,8 @@ void ResamplePeriod(TMemoryStream& period, std::int32_t c, std::int32_t& bytes) 
     bytes = NewLength(bytes, ResampleInPlace(period, c, bytes, false));
 }
 
-std::int32_t ResamplePeriodCopy(const TMemoryStream& source, TMemoryStream& target, std::int32_t c,
-                                std::int32_t bytes) {
+std::int32_t ResamplePeriodCopy(std::span<const std::uint8_t> source, TMemoryStream& target,
+                                std::int32_t c, std::int32_t bytes) {
     // Only the period's own bytes are copied; a byte count that rounds up past the source reads
     // the missing sample as 0.
     const std::int64_t copied =

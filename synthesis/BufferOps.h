@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "core/MemoryStream.h"
 
@@ -32,8 +33,8 @@ void ResamplePeriod(TMemoryStream& period, std::int32_t c, std::int32_t& bytes);
 // Copies the period's first `bytes` bytes of `source` into `target` and changes the copy's
 // pitch like ResamplePeriod, except that a removal near either end removes its sample too.
 // Returns the copy's length in bytes. Grows `target` as needed.
-std::int32_t ResamplePeriodCopy(const TMemoryStream& source, TMemoryStream& target, std::int32_t c,
-                                std::int32_t bytes);
+std::int32_t ResamplePeriodCopy(std::span<const std::uint8_t> source, TMemoryStream& target,
+                                std::int32_t c, std::int32_t bytes);
 
 // Kernels of the gain and the echo over `count` 16-bit samples.
 // out[i] := Round(in[i] x g), saturated at the 16-bit range; `in` may be `out`. Any g but NaN.

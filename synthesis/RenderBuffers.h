@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/MemoryStream.h"
+#include "synthesis/CutRecordings.h"
 
 namespace vokadlo {
 
@@ -18,6 +19,8 @@ struct TRenderBuffers {
     std::vector<std::int32_t> PeriodStarts;    // first sample of each period, 1-based
     std::vector<std::int32_t> PeriodEnds;      // sample just after each period, 1-based
     TMemoryStream ScratchBuffer;               // pitch-shifted copy of a period (linear mode)
+    TCutRecordings Cut;     // recordings gained, cut and moved in pitch already, for reuse
+    TCutRecording MadeCut;  // the one made last (a disk recording's is never kept)
     // Disk files refused as recordings, one line each ("PATH is no recording: why"), in the
     // order met; each is added once.
     std::vector<std::string> RefusedRecordings;

@@ -1,12 +1,14 @@
 #include "synthesis/WaveAssembly.h"
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 
 #include "core/Cp1250Literal.h"
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
 #include "synthesis/BufferOps.h"
+#include "synthesis/CutRecordings.h"
 #include "synthesis/Periods.h"
 #include "synthesis/SampleBank.h"
 #include "synthesis/WavImage.h"
@@ -37,7 +39,7 @@ void AppendSilence(TMemoryStream& image, std::int32_t ms, std::size_t unitEnd) {
     }
 }
 
-void Append(TMemoryStream& image, const TMemoryStream& from, std::int64_t bytes,
+void Append(TMemoryStream& image, std::span<const std::uint8_t> from, std::int64_t bytes,
             std::size_t unitEnd) {
     const auto count = std::min(static_cast<std::size_t>(std::clamp<std::int64_t>(
                                     bytes, 0, static_cast<std::int64_t>(from.size()))),
@@ -62,13 +64,83 @@ std::int32_t CountOf(double intonation) {
     return ClampToInt32(Round(intonation));
 }
 
-void PitchPass(TRenderBuffers& b, std::int32_t u, std::int64_t count) {
+bool MovesPitch(std::int64_t count) {
     const std::int32_t c = ClampToInt32(count);
-    if (c >= -1 && c <= 1) {
+    return c < -1 || c > 1;
+}
+
+void PitchPass(TRenderBuffers& b, std::int32_t u, std::int64_t count) {
+    if (!MovesPitch(count)) {
         return;
     }
+    const std::int32_t c = ClampToInt32(count);
     for (std::int32_t k = 0; k < u; ++k) {
         ResamplePeriod(b.PeriodBuffers[k], c, b.PeriodBytes[k]);
+    }
+}
+
+// The recording gained, cut at its pitch marks and its periods moved by `pitch`: kept from an
+// earlier unit, or made now (and kept, unless the recording was read from disk).
+const TCutRecording& CutOf(std::span<const std::uint8_t> recording, double gain, std::int32_t pitch,
+                           TRenderBuffers& b) {
+    if (const TCutRecording* kept = b.Cut.Find(recording, gain, pitch)) {
+        return *kept;
+    }
+    std::int32_t n = static_cast<std::int32_t>(recording.size()) - kSkippedHead;
+    EnsureBufferSize(b.WorkBuffer, n);
+    std::copy(recording.begin() + kSkippedHead, recording.end(), b.WorkBuffer.begin());
+    ApplyGain(b.WorkBuffer, n, gain);
+
+    RoundDownToEven(n);
+    n -= kSkippedTail;
+    const std::int32_t s = SplitAtPitchMarks(b.WorkBuffer, n / 2, b);
+    CopyUsablePeriods(b.WorkBuffer, s, b);
+    PitchPass(b, s, pitch);
+
+    TCutRecording& made = b.MadeCut;
+    made.Clear();
+    for (std::int32_t k = 0; k < s; ++k) {
+        made.Add(b.PeriodBuffers[k], b.PeriodBytes[k]);
+    }
+    const bool fromDisk = !b.Recording.empty() && recording.data() == b.Recording.data();
+    if (!fromDisk) {
+        b.Cut.Keep(recording, gain, pitch, made);
+    }
+    return made;
+}
+
+// The samples of each period the unit writes: its own copy when a pitch pass of the unit's own
+// changes it, else the kept recording's.
+struct TPeriods {
+    const TCutRecording& Cut;
+    const TRenderBuffers& Buffers;
+    bool Own = false;
+
+    std::span<const std::uint8_t> operator[](std::int32_t k) const {
+        if (Own) {
+            return Buffers.PeriodBuffers[static_cast<std::size_t>(k)];
+        }
+        const std::int32_t bytes = Cut.Bytes[static_cast<std::size_t>(k)];
+        return {Cut.Samples.data() + Cut.Offsets[static_cast<std::size_t>(k)],
+                static_cast<std::size_t>(std::max(bytes, 0))};
+    }
+};
+
+// Periods 1 .. u of `cut` into the period table and, with `own`, into the period buffers.
+void UsePeriods(const TCutRecording& cut, std::int32_t u, bool own, TRenderBuffers& b) {
+    const auto count = static_cast<std::size_t>(u);
+    if (b.PeriodBuffers.size() < count) {
+        b.PeriodBuffers.resize(count);
+        b.PeriodBytes.resize(count);
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::int32_t bytes = cut.Bytes[k];
+        b.PeriodBytes[k] = bytes;
+        if (own && bytes > 0) {
+            EnsureBufferSize(b.PeriodBuffers[k], bytes);
+            std::copy_n(cut.Samples.begin() + static_cast<std::ptrdiff_t>(cut.Offsets[k]), bytes,
+                        b.PeriodBuffers[k].begin());
+        }
     }
 }
 
@@ -84,7 +156,8 @@ void GlideIntonation(TSayWord& word, std::int32_t target) {
 }
 
 void WritePeriods(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TRenderBuffers& b,
-                  std::int32_t u, std::int32_t repeats, std::size_t unitEnd) {
+                  const TPeriods& periods, std::int32_t u, std::int32_t repeats,
+                  std::size_t unitEnd) {
     std::int32_t first = unit.FirstPeriod;
     if (first <= 0 || first > u) {
         first = 1;
@@ -101,11 +174,11 @@ void WritePeriods(const TCharacter& unit, TSayWord& word, TMemoryStream& image, 
             }
             if (Settings.IntonationLinear) {
                 GlideIntonation(word, unit.Pitch);
-                const std::int32_t shifted = ResamplePeriodCopy(
-                    b.PeriodBuffers[k - 1], b.ScratchBuffer, CountOf(word.Intonation), bytes);
+                const std::int32_t shifted = ResamplePeriodCopy(periods[k - 1], b.ScratchBuffer,
+                                                                CountOf(word.Intonation), bytes);
                 Append(image, b.ScratchBuffer, shifted, unitEnd);
             } else {
-                Append(image, b.PeriodBuffers[k - 1], bytes, unitEnd);
+                Append(image, periods[k - 1], bytes, unitEnd);
             }
         }
     }
@@ -130,31 +203,27 @@ void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TR
         return;
     }
 
-    std::int32_t n = static_cast<std::int32_t>(recording.size()) - kSkippedHead;
-    EnsureBufferSize(b.WorkBuffer, n);
-    std::copy(recording.begin() + kSkippedHead, recording.end(), b.WorkBuffer.begin());
-    ApplyGain(b.WorkBuffer, n, UnitGain(unit, word));
-
-    RoundDownToEven(n);
-    n -= kSkippedTail;
-    const std::int32_t w = n / 2;
-    const std::int32_t s = SplitAtPitchMarks(b.WorkBuffer, w, b);
+    const double gain = UnitGain(unit, word);
+    const std::int32_t pitch =
+        ClampToInt32(static_cast<std::int64_t>(Settings.PitchShift) + unit.ToneLo);
+    const TCutRecording& cut = CutOf(recording, gain, pitch, b);
+    const std::int32_t s = cut.Periods();
     const std::int32_t u = s - std::max(unit.EndCut, 0);
     if (u <= 0) {
         return;
     }
-    CopyUsablePeriods(b.WorkBuffer, u, b);
-
-    PitchPass(b, u, static_cast<std::int64_t>(Settings.PitchShift) + unit.ToneLo);
+    // The unit's own passes: its high tone, and the chunk's intonation unless that glides.
+    const std::int32_t intonation =
+        Settings.IntonationOn && !Settings.IntonationLinear ? CountOf(word.Intonation) : 0;
+    const TPeriods periods{cut, b, MovesPitch(unit.ToneHi) || MovesPitch(intonation)};
+    UsePeriods(cut, u, periods.Own, b);
     PitchPass(b, u, unit.ToneHi);
-    if (Settings.IntonationOn && !Settings.IntonationLinear) {
-        PitchPass(b, u, CountOf(word.Intonation));
-    }
+    PitchPass(b, u, intonation);
 
     const std::int32_t repeats =
         code[0] == kSoftD ? 1
                           : ApplyDurationRule(code, std::min(unit.Duration, kMaxUnitMs), s, u, b);
-    WritePeriods(unit, word, image, b, u, repeats, unitEnd);
+    WritePeriods(unit, word, image, b, periods, u, repeats, unitEnd);
 }
 
 void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& headerTemplate,

@@ -35,7 +35,13 @@ std::optional<std::span<const std::uint8_t>> TMemoryResources::FindWav(
 }
 
 void TMemoryResources::Add(std::string name, TMemoryStream bytes) {
-    wavs_[AsciiUpper(name)] = std::move(bytes);
+    // A replaced recording lives on with the store, as the store's contract asks: the wave
+    // assembly knows what it made of a recording by its address.
+    TMemoryStream& slot = wavs_[AsciiUpper(name)];
+    if (!slot.empty()) {
+        replaced_.push_back(std::move(slot));
+    }
+    slot = std::move(bytes);
 }
 
 std::int32_t TMemorySettingsStore::ReadInteger(const std::string& name) {

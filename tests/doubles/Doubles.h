@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/MemoryStream.h"
-#include "platform/Notice.h"
 #include "core/ResourceStore.h"
+#include "platform/Notice.h"
 #include "platform/SettingsStore.h"
 
 namespace vokadlo::test {
@@ -27,6 +27,7 @@ class TMemoryResources final : public IResourceStore {
 
   private:
     std::map<std::string, TMemoryStream> wavs_;
+    std::vector<TMemoryStream> replaced_;
 };
 
 // A settings store with typed values; `failWrites` makes writes fail.

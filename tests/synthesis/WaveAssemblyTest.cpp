@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numeric>
 
 #include "core/EngineSettings.h"
@@ -404,6 +408,62 @@ TEST_F(WaveAssemblyTest, UnitsBeyondCharCountAreNotRendered) {
     word.CharCount = 9;  // more than there are: only the units present
     RenderChunk(word, image, header, buffers, echo, resources);
     EXPECT_EQ(image.size(), 46u + 132u);
+}
+
+// The wave assembly keeps what it made of a recording for later units; a chunk must sound the
+// same whatever the buffers rendered before, and a disk recording is read afresh every time.
+TEST_F(WaveAssemblyTest, BuffersKeepNothingAUnitCanHear) {
+    AddTagged("A", 12, 40);
+    AddTagged("E", 9, 33);
+    Settings.PitchShift = -7;
+    Settings.IntonationOn = true;
+    auto chunk = [this](double gain) {
+        std::vector<TCharacter> units;
+        for (int i = 0; i < 12; ++i) {
+            TCharacter unit = Sounded(i % 3 == 0 ? "e" : "a", 60 + 50 * (i % 4));
+            unit.Gain = i % 2 == 0 ? gain : 1.25;  // 1.25 saturates the loudest samples
+            unit.ToneLo = i % 5 == 0 ? 3 : 0;
+            unit.ToneHi = i % 4 == 1 ? -4 : 0;
+            unit.EndCut = i % 3;
+            units.push_back(unit);
+        }
+        TSayWord word = Chunk(units);
+        word.Intonation = 5;
+        word.IntonationStep = 1;
+        return word;
+    };
+    auto renderedBy = [&](TRenderBuffers& b, TSayWord word) {
+        RenderChunk(word, image, header, b, echo, resources);
+        return ImageSamples(image);
+    };
+    for (const bool linear : {false, true}) {
+        Settings.IntonationLinear = linear;
+        TRenderBuffers fresh;
+        const auto expected = renderedBy(fresh, chunk(0.5));
+        renderedBy(buffers, chunk(0.75));
+        EXPECT_EQ(renderedBy(buffers, chunk(0.5)), expected) << linear;
+        EXPECT_EQ(renderedBy(buffers, chunk(0.5)), expected) << linear;
+        EXPECT_NE(renderedBy(buffers, chunk(0.75)), expected) << linear;
+    }
+
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("vokadlo-kept-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    Settings.SamplesFromDisk = true;
+    Settings.SampleFolder = folder.string();
+    auto write = [&](int first) {  // two recordings of the same size, told apart by `first`
+        const TMemoryStream bytes = MarkedRecording({TaggedPeriod(first, 30), TaggedPeriod(2, 30)});
+        std::ofstream(folder / "a.wav", std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    };
+    write(1);
+    const auto before = Render({Sounded("a", 1000)});
+    write(5);
+    const auto after = Render({Sounded("a", 1000)});
+    std::filesystem::remove_all(folder);
+    ASSERT_FALSE(before.empty());
+    EXPECT_NE(after, before);
 }
 
 }  // namespace
