@@ -4,8 +4,10 @@
 // - the same with two spaces after each tag word (every skip starts a new text);
 // - ordinary words: one call per word, the first 1000 words of the text;
 // - a whole text of 1 and 4 MiB, every chunk: the time per byte must not grow with the length
-//   (each chunk costs about its own length, not the rest of the text's).
+//   (each chunk costs about its own length, not the rest of the text's);
+// - user dictionary rows that feed each other without end.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <memory>
@@ -14,6 +16,7 @@
 
 #include "core/EngineSettings.h"
 #include "engine/OrvTts.h"
+#include "engine/TextPipeline.h"
 #include "platform/ConfigDir.h"
 #include "tests/doubles/HeadlessEngine.h"
 
@@ -88,6 +91,29 @@ void BM_WholeText(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_WholeText)->Arg(1)->Arg(4)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Ten user rows that feed each other (a=bbb..., b=ccc..., ... j=kkk..., 255 letters each) and
+// the text "a", through the chunk's rewriting: it stops once the chunk passes 64 KiB. Reports
+// the process's peak memory, which must stay under 64 MiB (run this benchmark alone to read it:
+// --benchmark_filter=BM_DictionaryCascade). Saying the 64 KiB chunk is another matter: its
+// 65 000 units of audio take what any chunk of that length takes.
+void BM_DictionaryCascade(benchmark::State& state) {
+    TSayText& engine = test::HeadlessEngine("bench");
+    const std::vector<std::string> ownRows = engine.UserDictionary;
+    engine.UserDictionary.clear();
+    for (char key = 'a'; key < 'k'; ++key) {
+        engine.UserDictionary.push_back(std::string(1, key) + "=" +
+                                        std::string(255, static_cast<char>(key + 1)));
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ConvertChunk("a", engine, ""));
+    }
+    engine.UserDictionary = ownRows;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_DictionaryCascade)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vokadlo

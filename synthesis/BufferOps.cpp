@@ -183,6 +183,19 @@ void ScaleSamples(const std::uint8_t* in, std::uint8_t* out, std::size_t count, 
     }
 }
 
+void ScaleSamplesInto(const std::uint8_t* in, std::uint8_t* const* outs, const double* gains,
+                      int taps, std::size_t count) {
+    const bool inRange =
+        std::all_of(gains, gains + taps, [](double g) { return g >= 0.0 && g <= 1.0; });
+    if (inRange && HaveAvx2Kernels()) {
+        ScaleSamplesIntoAvx2(in, outs, gains, taps, count);
+        return;
+    }
+    for (int t = 0; t < taps; ++t) {
+        ScaleSamples(in, outs[t], count, gains[t]);
+    }
+}
+
 VOKADLO_SAMPLE_KERNEL
 void AddSamplesSaturated(std::uint8_t* wet, const std::uint8_t* add, std::size_t count) {
     if (HaveAvx2Kernels()) {

@@ -39,6 +39,9 @@ std::int32_t ResamplePeriodCopy(std::span<const std::uint8_t> source, TMemoryStr
 // Kernels of the gain and the echo over `count` 16-bit samples.
 // out[i] := Round(in[i] x g), saturated at the 16-bit range; `in` may be `out`. Any g but NaN.
 void ScaleSamples(const std::uint8_t* in, std::uint8_t* out, std::size_t count, double g);
+// ScaleSamples of `in` into outs[t] with gains[t], for t = 0 .. taps - 1; no output is `in`.
+void ScaleSamplesInto(const std::uint8_t* in, std::uint8_t* const* outs, const double* gains,
+                      int taps, std::size_t count);
 // wet[i] := wet[i] + add[i], saturated at the 16-bit range.
 void AddSamplesSaturated(std::uint8_t* wet, const std::uint8_t* add, std::size_t count);
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
@@ -82,6 +83,40 @@ void FeedUpTo(TTapPass& pass, const std::uint8_t* dry, std::int64_t end) {
     }
 }
 
+// Feeds every tap the dry samples up to `to` and its lead; taps at the same point with the same
+// lead (every positive delay) are fed in one pass over the dry samples.
+void FeedAllUpTo(std::span<TTapPass> passes, const std::uint8_t* dry, std::int64_t n,
+                 std::int64_t to) {
+    if (passes.empty()) {
+        return;
+    }
+    const TTapPass& first = passes.front();
+    const bool alike = std::all_of(passes.begin(), passes.end(), [&](const TTapPass& pass) {
+        return pass.fed == first.fed && pass.ahead == first.ahead;
+    });
+    if (!alike) {
+        for (TTapPass& pass : passes) {
+            FeedUpTo(pass, dry, std::min(n, to + pass.ahead));
+        }
+        return;
+    }
+    const std::int64_t end = std::min(n, to + first.ahead);
+    if (end <= first.fed) {
+        return;
+    }
+    std::array<std::uint8_t*, kMaxEchoTracks> outs{};
+    std::array<double, kMaxEchoTracks> gains{};
+    for (std::size_t t = 0; t < passes.size(); ++t) {
+        outs[t] = passes[t].line + 2 * (passes[t].storedBefore + passes[t].fed);
+        gains[t] = passes[t].level;
+    }
+    ScaleSamplesInto(dry + 2 * first.fed, outs.data(), gains.data(),
+                     static_cast<int>(passes.size()), static_cast<std::size_t>(end - first.fed));
+    for (TTapPass& pass : passes) {
+        pass.fed = end;
+    }
+}
+
 // Mixes the tap into chunk samples from .. to - 1 where it has samples to give.
 void MixRange(const TTapPass& pass, std::uint8_t* wet, std::int64_t from, std::int64_t to) {
     from = std::max(from, pass.mixFrom);
@@ -113,9 +148,7 @@ void AddEcho(TMemoryStream& image, TEchoState& echo) {
     // tap mixes into them, so each tap hears the dry signal, never another tap.
     for (std::int64_t from = 0; from < n; from += static_cast<std::int64_t>(kSampleBlock)) {
         const std::int64_t to = std::min(n, from + static_cast<std::int64_t>(kSampleBlock));
-        for (int t = 0; t < tracks; ++t) {
-            FeedUpTo(passes[t], samples, std::min(n, to + passes[t].ahead));
-        }
+        FeedAllUpTo(std::span(passes.data(), static_cast<std::size_t>(tracks)), samples, n, to);
         for (int t = 0; t < tracks; ++t) {
             MixRange(passes[t], samples, from, to);
         }

@@ -48,6 +48,42 @@ __attribute__((target("avx2"))) void ScaleSamplesAvx2(const std::uint8_t* in, st
     }
 }
 
+__attribute__((target("avx2"))) void ScaleSamplesIntoAvx2(const std::uint8_t* in,
+                                                          std::uint8_t* const* outs,
+                                                          const double* gains, int taps,
+                                                          std::size_t count) {
+    std::size_t i = 0;
+    for (; i + 16 <= count; i += 16) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + 2 * i));
+        if (_mm256_testz_si256(x, x)) {  // silence, a quarter of speech: no arithmetic
+            for (int t = 0; t < taps; ++t) {
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(outs[t] + 2 * i), x);
+            }
+            continue;
+        }
+        const __m256i low = _mm256_cvtepi16_epi32(_mm256_castsi256_si128(x));
+        const __m256i high = _mm256_cvtepi16_epi32(_mm256_extracti128_si256(x, 1));
+        const __m256d d0 = _mm256_cvtepi32_pd(_mm256_castsi256_si128(low));
+        const __m256d d1 = _mm256_cvtepi32_pd(_mm256_extracti128_si256(low, 1));
+        const __m256d d2 = _mm256_cvtepi32_pd(_mm256_castsi256_si128(high));
+        const __m256d d3 = _mm256_cvtepi32_pd(_mm256_extracti128_si256(high, 1));
+        for (int t = 0; t < taps; ++t) {
+            const __m256d g = _mm256_set1_pd(gains[t]);
+            const __m128i a = _mm_packs_epi32(_mm256_cvtpd_epi32(_mm256_mul_pd(d0, g)),
+                                              _mm256_cvtpd_epi32(_mm256_mul_pd(d1, g)));
+            const __m128i b = _mm_packs_epi32(_mm256_cvtpd_epi32(_mm256_mul_pd(d2, g)),
+                                              _mm256_cvtpd_epi32(_mm256_mul_pd(d3, g)));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(outs[t] + 2 * i),
+                                _mm256_set_m128i(b, a));
+        }
+    }
+    for (int t = 0; t < taps; ++t) {
+        for (std::size_t j = i; j < count; ++j) {
+            SetSampleIn(outs[t], j, RoundSmall(gains[t] * SampleIn(in, j)));
+        }
+    }
+}
+
 __attribute__((target("avx2"))) void AddSamplesSaturatedAvx2(std::uint8_t* wet,
                                                              const std::uint8_t* add,
                                                              std::size_t count) {
@@ -55,7 +91,9 @@ __attribute__((target("avx2"))) void AddSamplesSaturatedAvx2(std::uint8_t* wet,
     for (; i + 16 <= count; i += 16) {
         auto* at = reinterpret_cast<__m256i*>(wet + 2 * i);
         const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(add + 2 * i));
-        _mm256_storeu_si256(at, _mm256_adds_epi16(_mm256_loadu_si256(at), b));
+        if (!_mm256_testz_si256(b, b)) {  // adding silence changes nothing
+            _mm256_storeu_si256(at, _mm256_adds_epi16(_mm256_loadu_si256(at), b));
+        }
     }
     for (; i < count; ++i) {
         const std::int32_t sum = std::int32_t{SampleIn(wet, i)} + SampleIn(add, i);
@@ -70,6 +108,9 @@ bool HaveAvx2Kernels() {
 }
 
 void ScaleSamplesAvx2(const std::uint8_t*, std::uint8_t*, std::size_t, double) {}
+
+void ScaleSamplesIntoAvx2(const std::uint8_t*, std::uint8_t* const*, const double*, int,
+                          std::size_t) {}
 
 void AddSamplesSaturatedAvx2(std::uint8_t*, const std::uint8_t*, std::size_t) {}
 

@@ -15,6 +15,11 @@ bool HaveAvx2Kernels();
 // ScaleSamples for 0 <= g <= 1 (no clamp needed), rounding ties to even.
 void ScaleSamplesAvx2(const std::uint8_t* in, std::uint8_t* out, std::size_t count, double g);
 
+// ScaleSamples of the same input into taps outputs, gain gains[t] into outs[t]; every gain
+// within 0 .. 1. The input is converted once for all outputs.
+void ScaleSamplesIntoAvx2(const std::uint8_t* in, std::uint8_t* const* outs, const double* gains,
+                          int taps, std::size_t count);
+
 // AddSamplesSaturated.
 void AddSamplesSaturatedAvx2(std::uint8_t* wet, const std::uint8_t* add, std::size_t count);
 
