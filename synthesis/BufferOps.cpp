@@ -214,6 +214,17 @@ void AddSamplesSaturated(std::uint8_t* wet, const std::uint8_t* add, std::size_t
     }
 }
 
+void AddSamplesSaturatedFrom(std::uint8_t* wet, const std::uint8_t* const* adds, int taps,
+                             std::size_t count) {
+    if (HaveAvx2Kernels()) {
+        AddSamplesSaturatedFromAvx2(wet, adds, taps, count);
+        return;
+    }
+    for (int t = 0; t < taps; ++t) {
+        AddSamplesSaturated(wet, adds[t], count);
+    }
+}
+
 void ApplyGain(TMemoryStream& buffer, std::int64_t n, double g) {
     EnsureBufferSize(buffer, n);
     if (g == 1.0 || n <= 0) {

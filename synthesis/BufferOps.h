@@ -44,5 +44,8 @@ void ScaleSamplesInto(const std::uint8_t* in, std::uint8_t* const* outs, const d
                       int taps, std::size_t count);
 // wet[i] := wet[i] + add[i], saturated at the 16-bit range.
 void AddSamplesSaturated(std::uint8_t* wet, const std::uint8_t* add, std::size_t count);
+// AddSamplesSaturated of adds[0], then adds[1], ... adds[taps - 1] into wet.
+void AddSamplesSaturatedFrom(std::uint8_t* wet, const std::uint8_t* const* adds, int taps,
+                             std::size_t count);
 
 }  // namespace vokadlo

@@ -127,6 +127,34 @@ void MixRange(const TTapPass& pass, std::uint8_t* wet, std::int64_t from, std::i
     }
 }
 
+// Mixes every tap into chunk samples from .. to - 1, each sample receiving its taps in order:
+// where all of them reach, in one pass over the chunk's samples.
+void MixAllRange(std::span<const TTapPass> passes, std::uint8_t* wet, std::int64_t from,
+                 std::int64_t to) {
+    std::int64_t lo = from;
+    std::int64_t hi = to;
+    for (const TTapPass& pass : passes) {
+        lo = std::max(lo, pass.mixFrom);
+        hi = std::min(hi, pass.mixTo);
+    }
+    if (passes.size() < 2 || lo >= hi) {
+        for (const TTapPass& pass : passes) {
+            MixRange(pass, wet, from, to);
+        }
+        return;
+    }
+    std::array<const std::uint8_t*, kMaxEchoTracks> lines{};
+    for (std::size_t t = 0; t < passes.size(); ++t) {
+        MixRange(passes[t], wet, from, lo);
+        lines[t] = passes[t].line + 2 * (passes[t].firstStored + lo);
+    }
+    AddSamplesSaturatedFrom(wet + 2 * lo, lines.data(), static_cast<int>(passes.size()),
+                            static_cast<std::size_t>(hi - lo));
+    for (const TTapPass& pass : passes) {
+        MixRange(pass, wet, hi, to);
+    }
+}
+
 }  // namespace
 
 void AddEcho(TMemoryStream& image, TEchoState& echo) {
@@ -148,10 +176,9 @@ void AddEcho(TMemoryStream& image, TEchoState& echo) {
     // tap mixes into them, so each tap hears the dry signal, never another tap.
     for (std::int64_t from = 0; from < n; from += static_cast<std::int64_t>(kSampleBlock)) {
         const std::int64_t to = std::min(n, from + static_cast<std::int64_t>(kSampleBlock));
-        FeedAllUpTo(std::span(passes.data(), static_cast<std::size_t>(tracks)), samples, n, to);
-        for (int t = 0; t < tracks; ++t) {
-            MixRange(passes[t], samples, from, to);
-        }
+        const std::span active(passes.data(), static_cast<std::size_t>(tracks));
+        FeedAllUpTo(active, samples, n, to);
+        MixAllRange(active, samples, from, to);
     }
 }
 

@@ -101,6 +101,24 @@ __attribute__((target("avx2"))) void AddSamplesSaturatedAvx2(std::uint8_t* wet,
     }
 }
 
+__attribute__((target("avx2"))) void AddSamplesSaturatedFromAvx2(std::uint8_t* wet,
+                                                                 const std::uint8_t* const* adds,
+                                                                 int taps, std::size_t count) {
+    std::size_t i = 0;
+    for (; i + 16 <= count; i += 16) {
+        auto* at = reinterpret_cast<__m256i*>(wet + 2 * i);
+        __m256i sum = _mm256_loadu_si256(at);
+        for (int t = 0; t < taps; ++t) {
+            sum = _mm256_adds_epi16(
+                sum, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(adds[t] + 2 * i)));
+        }
+        _mm256_storeu_si256(at, sum);
+    }
+    for (int t = 0; t < taps; ++t) {
+        AddSamplesSaturatedAvx2(wet + 2 * i, adds[t] + 2 * i, count - i);
+    }
+}
+
 #else
 
 bool HaveAvx2Kernels() {
@@ -113,6 +131,8 @@ void ScaleSamplesIntoAvx2(const std::uint8_t*, std::uint8_t* const*, const doubl
                           std::size_t) {}
 
 void AddSamplesSaturatedAvx2(std::uint8_t*, const std::uint8_t*, std::size_t) {}
+
+void AddSamplesSaturatedFromAvx2(std::uint8_t*, const std::uint8_t* const*, int, std::size_t) {}
 
 #endif
 

@@ -23,4 +23,8 @@ void ScaleSamplesIntoAvx2(const std::uint8_t* in, std::uint8_t* const* outs, con
 // AddSamplesSaturated.
 void AddSamplesSaturatedAvx2(std::uint8_t* wet, const std::uint8_t* add, std::size_t count);
 
+// AddSamplesSaturated of adds[0], then adds[1], ... into wet, in one pass over wet.
+void AddSamplesSaturatedFromAvx2(std::uint8_t* wet, const std::uint8_t* const* adds, int taps,
+                                 std::size_t count);
+
 }  // namespace vokadlo
