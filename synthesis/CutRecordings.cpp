@@ -1,5 +1,6 @@
 #include "synthesis/CutRecordings.h"
 
+#include <algorithm>
 #include <bit>
 #include <functional>
 
@@ -15,8 +16,15 @@ void TCutRecording::Add(const TMemoryStream& period, std::int32_t bytes) {
     Offsets.push_back(Samples.size());
     Bytes.push_back(bytes);
     if (bytes > 0) {
-        Samples.insert(Samples.end(), period.begin(), period.begin() + bytes);
+        const auto kept = std::min(static_cast<std::size_t>(bytes), period.size());
+        Samples.insert(Samples.end(), period.begin(),
+                       period.begin() + static_cast<std::ptrdiff_t>(kept));
     }
+}
+
+std::span<const std::uint8_t> TCutRecording::Period(std::size_t k) const {
+    const std::size_t end = k + 1 < Offsets.size() ? Offsets[k + 1] : Samples.size();
+    return std::span<const std::uint8_t>(Samples).subspan(Offsets[k], end - Offsets[k]);
 }
 
 std::size_t TCutRecordings::THash::operator()(const TKey& k) const {

@@ -24,6 +24,8 @@ struct TCutRecording {
     std::int32_t Periods() const { return static_cast<std::int32_t>(Bytes.size()); }
     // Appends a period: its table length and, when that is positive, its first `bytes` bytes.
     void Add(const TMemoryStream& period, std::int32_t bytes);
+    // The stored samples of period k + 1.
+    std::span<const std::uint8_t> Period(std::size_t k) const;
 };
 
 // The cut recordings of one store's recordings, named by the recording's address and size, the

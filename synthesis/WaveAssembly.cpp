@@ -117,12 +117,8 @@ struct TPeriods {
     bool Own = false;
 
     std::span<const std::uint8_t> operator[](std::int32_t k) const {
-        if (Own) {
-            return Buffers.PeriodBuffers[static_cast<std::size_t>(k)];
-        }
-        const std::int32_t bytes = Cut.Bytes[static_cast<std::size_t>(k)];
-        return {Cut.Samples.data() + Cut.Offsets[static_cast<std::size_t>(k)],
-                static_cast<std::size_t>(std::max(bytes, 0))};
+        const auto at = static_cast<std::size_t>(k);
+        return Own ? std::span<const std::uint8_t>(Buffers.PeriodBuffers[at]) : Cut.Period(at);
     }
 };
 
@@ -137,9 +133,9 @@ void UsePeriods(const TCutRecording& cut, std::int32_t u, bool own, TRenderBuffe
         const std::int32_t bytes = cut.Bytes[k];
         b.PeriodBytes[k] = bytes;
         if (own && bytes > 0) {
+            const std::span<const std::uint8_t> period = cut.Period(k);
             EnsureBufferSize(b.PeriodBuffers[k], bytes);
-            std::copy_n(cut.Samples.begin() + static_cast<std::ptrdiff_t>(cut.Offsets[k]), bytes,
-                        b.PeriodBuffers[k].begin());
+            std::copy(period.begin(), period.end(), b.PeriodBuffers[k].begin());
         }
     }
 }
