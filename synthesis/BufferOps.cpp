@@ -169,7 +169,7 @@ VOKADLO_SAMPLE_KERNEL
 void ScaleSamples(const std::uint8_t* in, std::uint8_t* out, std::size_t count, double g) {
     if (g >= 0.0 && g <= 1.0) {  // the product stays inside the range: no clamp needed
         if (HaveAvx2Kernels()) {
-            ScaleSamplesAvx2(in, out, count, g);
+            ScaleSamplesIntoAvx2(in, &out, &g, 1, count);
             return;
         }
         for (std::size_t i = 0; i < count; ++i) {
@@ -199,7 +199,7 @@ void ScaleSamplesInto(const std::uint8_t* in, std::uint8_t* const* outs, const d
 VOKADLO_SAMPLE_KERNEL
 void AddSamplesSaturated(std::uint8_t* wet, const std::uint8_t* add, std::size_t count) {
     if (HaveAvx2Kernels()) {
-        AddSamplesSaturatedAvx2(wet, add, count);
+        AddSamplesSaturatedFromAvx2(wet, &add, 1, count);
         return;
     }
     // In 16-bit lanes: the sum wraps, and a wrapped sum (its sign differs from both addends')

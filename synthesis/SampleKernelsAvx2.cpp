@@ -18,36 +18,6 @@ bool HaveAvx2Kernels() {
     return have;
 }
 
-namespace {
-
-// Four samples (32-bit lanes) times g, rounded to the nearest integer, ties to even: the
-// conversion rounds in the default floating-point mode, as the portable kernel's does.
-__attribute__((target("avx2"))) inline __m128i Scale4(__m128i x, __m256d g) {
-    return _mm256_cvtpd_epi32(_mm256_mul_pd(_mm256_cvtepi32_pd(x), g));
-}
-
-}  // namespace
-
-__attribute__((target("avx2"))) void ScaleSamplesAvx2(const std::uint8_t* in, std::uint8_t* out,
-                                                      std::size_t count, double g) {
-    const __m256d gain = _mm256_set1_pd(g);
-    std::size_t i = 0;
-    for (; i + 16 <= count; i += 16) {
-        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + 2 * i));
-        const __m256i low = _mm256_cvtepi16_epi32(_mm256_castsi256_si128(x));
-        const __m256i high = _mm256_cvtepi16_epi32(_mm256_extracti128_si256(x, 1));
-        const __m128i a = _mm_packs_epi32(Scale4(_mm256_castsi256_si128(low), gain),
-                                          Scale4(_mm256_extracti128_si256(low, 1), gain));
-        const __m128i b = _mm_packs_epi32(Scale4(_mm256_castsi256_si128(high), gain),
-                                          Scale4(_mm256_extracti128_si256(high, 1), gain));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i), a);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i + 16), b);
-    }
-    for (; i < count; ++i) {
-        SetSampleIn(out, i, RoundSmall(g * SampleIn(in, i)));
-    }
-}
-
 __attribute__((target("avx2"))) void ScaleSamplesIntoAvx2(const std::uint8_t* in,
                                                           std::uint8_t* const* outs,
                                                           const double* gains, int taps,
@@ -84,23 +54,6 @@ __attribute__((target("avx2"))) void ScaleSamplesIntoAvx2(const std::uint8_t* in
     }
 }
 
-__attribute__((target("avx2"))) void AddSamplesSaturatedAvx2(std::uint8_t* wet,
-                                                             const std::uint8_t* add,
-                                                             std::size_t count) {
-    std::size_t i = 0;
-    for (; i + 16 <= count; i += 16) {
-        auto* at = reinterpret_cast<__m256i*>(wet + 2 * i);
-        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(add + 2 * i));
-        if (!_mm256_testz_si256(b, b)) {  // adding silence changes nothing
-            _mm256_storeu_si256(at, _mm256_adds_epi16(_mm256_loadu_si256(at), b));
-        }
-    }
-    for (; i < count; ++i) {
-        const std::int32_t sum = std::int32_t{SampleIn(wet, i)} + SampleIn(add, i);
-        SetSampleIn(wet, i, static_cast<std::int16_t>(std::clamp(sum, -32768, 32767)));
-    }
-}
-
 __attribute__((target("avx2"))) void AddSamplesSaturatedFromAvx2(std::uint8_t* wet,
                                                                  const std::uint8_t* const* adds,
                                                                  int taps, std::size_t count) {
@@ -114,8 +67,12 @@ __attribute__((target("avx2"))) void AddSamplesSaturatedFromAvx2(std::uint8_t* w
         }
         _mm256_storeu_si256(at, sum);
     }
-    for (int t = 0; t < taps; ++t) {
-        AddSamplesSaturatedAvx2(wet + 2 * i, adds[t] + 2 * i, count - i);
+    for (; i < count; ++i) {
+        std::int32_t sum = SampleIn(wet, i);
+        for (int t = 0; t < taps; ++t) {
+            sum = std::clamp(sum + SampleIn(adds[t], i), -32768, 32767);
+        }
+        SetSampleIn(wet, i, static_cast<std::int16_t>(sum));
     }
 }
 
@@ -125,12 +82,8 @@ bool HaveAvx2Kernels() {
     return false;
 }
 
-void ScaleSamplesAvx2(const std::uint8_t*, std::uint8_t*, std::size_t, double) {}
-
 void ScaleSamplesIntoAvx2(const std::uint8_t*, std::uint8_t* const*, const double*, int,
                           std::size_t) {}
-
-void AddSamplesSaturatedAvx2(std::uint8_t*, const std::uint8_t*, std::size_t) {}
 
 void AddSamplesSaturatedFromAvx2(std::uint8_t*, const std::uint8_t* const*, int, std::size_t) {}
 
