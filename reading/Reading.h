@@ -42,6 +42,10 @@ struct TReadingResult {
     std::size_t SourceOffset(std::size_t out) const;
 };
 
+// The reading is at most kReadingGrowth times as long as the input, plus kReadingSlack bytes.
+inline constexpr std::size_t kReadingGrowth = 16;
+inline constexpr std::size_t kReadingSlack = 64;
+
 // Reads a host's text, given in UTF-8 (a malformed byte reads as the code page 1250 character of
 // the same number). Allocates the result; linear in the text's length.
 TReadingResult ReadAsCzech(std::string_view utf8, const TReadingOptions& options = {});

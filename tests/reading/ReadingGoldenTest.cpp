@@ -1,0 +1,71 @@
+// The reading stage against its golden table (tests/reading/reading.tsv: input, tab, reading;
+// UTF-8; "#" starts a comment line), and the pieces that tie its words back to the input.
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/CodePage.h"
+#include "reading/Reading.h"
+
+namespace vokadlo {
+namespace {
+
+// "\t" and "\n" in the table stand for a tab and a line break.
+std::string Unescape(std::string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size() && (s[i + 1] == 'n' || s[i + 1] == 't')) {
+            out += s[i + 1] == 'n' ? '\n' : '\t';
+            ++i;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+TEST(Reading, ReadsTheGoldenTable) {
+    std::ifstream file(VOKADLO_SOURCE_DIR "/tests/reading/reading.tsv");
+    ASSERT_TRUE(file) << "tests/reading/reading.tsv missing";
+    std::string line;
+    int lineNumber = 0;
+    int rows = 0;
+    while (std::getline(file, line)) {
+        ++lineNumber;
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::size_t tab = line.find('\t');
+        ASSERT_NE(tab, std::string::npos) << "line " << lineNumber << " has no tab";
+        const std::string input = Unescape(line.substr(0, tab));
+        const std::string expected = Unescape(line.substr(tab + 1));
+        EXPECT_EQ(Cp1250ToUtf8(ReadAsCzech(input).text), expected)
+            << "line " << lineNumber << ": " << input;
+        ++rows;
+    }
+    EXPECT_GE(rows, 1);
+}
+
+TEST(Reading, PiecesTieWordsAndTagsToTheirInput) {
+    const std::string input = "Mám \\mrk=1\\25 Kč, víš?";
+    const TReadingResult result = ReadAsCzech(input);
+    const std::string& text = result.text;
+    // A word of the reading maps to the number it was read from; the tag stays at its place.
+    EXPECT_EQ(result.SourceOffset(text.find("\\mrk=1\\")), input.find("\\mrk"));
+    EXPECT_EQ(result.SourceOffset(text.find(Utf8ToCp1250("víš"))), input.find("víš"));
+    EXPECT_EQ(result.SourceOffset(text.size()), input.size());
+    for (std::size_t i = 1; i < result.pieces.size(); ++i) {
+        EXPECT_LT(result.pieces[i - 1].outBegin, result.pieces[i].outBegin);
+        EXPECT_LE(result.pieces[i - 1].inBegin, result.pieces[i].inBegin);
+    }
+}
+
+TEST(Reading, KeepsTagsAndLeavesCharactersAsTheyAreWithTagsOff) {
+    EXPECT_EQ(ReadAsCzech("a{spd=200}b \\ton=5\\c").text, "a{spd=200}b \\ton=5\\c");
+    EXPECT_EQ(ReadAsCzech("{x}", {.tags = false}).text, "{x}");
+}
+
+}  // namespace
+}  // namespace vokadlo
