@@ -2,7 +2,10 @@
 
 #include <QFile>
 
+#include <utility>
+
 #include "core/CodePage.h"
+#include "engine/DictionaryRows.h"
 
 namespace vokadlo {
 namespace {
@@ -100,10 +103,11 @@ TSayChoice ChooseSayText(const std::string& memo, std::size_t start, std::size_t
 
 bool HandOverDictionary(const std::vector<std::string>& memoRows,
                         std::vector<std::string>& dictionary) {
-    if (JoinedRows(memoRows) == JoinedRows(dictionary)) {
+    std::vector<std::string> rows = WithLowerCasedKeys(memoRows);
+    if (JoinedRows(rows) == JoinedRows(dictionary)) {
         return false;
     }
-    dictionary = memoRows;
+    dictionary = std::move(rows);
     return true;
 }
 

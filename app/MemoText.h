@@ -37,8 +37,8 @@ struct TSayChoice {
 TSayChoice ChooseSayText(const std::string& memo, std::size_t start, std::size_t end,
                          bool wordCommand);
 
-// Replaces the engine's user dictionary by the memo's rows when their texts differ; returns
-// whether it did.
+// Replaces the engine's user dictionary by the memo's rows, their keys lower-cased, when their
+// texts differ; returns whether it did.
 bool HandOverDictionary(const std::vector<std::string>& memoRows,
                         std::vector<std::string>& dictionary);
 

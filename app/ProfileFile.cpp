@@ -46,8 +46,10 @@ std::optional<QString> TProfileFile::Read(const QString& section, const QString&
 void TProfileFile::WriteString(const QString& section, const QString& key, const QString& value) {
     QString stored = value;
     stored.replace(u'\r', u' ').replace(u'\n', u' ');
-    if (stored.size() >= 2 && stored.front() == stored.back() &&
-        (stored.front() == u'"' || stored.front() == u'\'')) {
+    // Quoted whenever Read would otherwise change it: blanks at an end would be trimmed, and a
+    // pair of enclosing quotes would be dropped.
+    if (stored.trimmed() != stored || (stored.size() >= 2 && stored.front() == stored.back() &&
+                                       (stored.front() == u'"' || stored.front() == u'\''))) {
         stored = u'"' + stored + u'"';
     }
     impl_->ini.SetValue(section.toUtf8().constData(), key.toUtf8().constData(),

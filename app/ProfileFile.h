@@ -28,8 +28,9 @@ class TProfileFile {
         return Read(section, key).value_or(fallback);
     }
 
-    // Stores a value so that Read gives it back: a value enclosed in a pair of quotes gets one
-    // more pair of double quotes; line breaks, which the format cannot hold, become spaces.
+    // Stores a value so that Read gives it back: a value that begins or ends with a blank, or
+    // is enclosed in a pair of quotes, is written inside double quotes; line breaks, which the
+    // format cannot hold, become spaces.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void EraseSection(const QString& section);
 

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -24,6 +25,8 @@ void TFormSayText::ButtonSayMemoSayClick(QObject* sender) {
     if (!EngineReachable()) {
         return;
     }
+    // An error of an earlier say is old news once a new one starts.
+    statusBar()->clearMessage();
     Settings.IntonationOn = IntonaceCheckBox->isChecked();
     Settings.IntonationLinear = IntonaceLinear->isChecked();
     lastSender_ = sender;

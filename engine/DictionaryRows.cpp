@@ -14,6 +14,16 @@ std::optional<TRowParts> SplitRow(std::string_view row) {
     return TRowParts{row.substr(0, equals), row.substr(equals + 1, kRowValueLimit)};
 }
 
+std::vector<std::string> WithLowerCasedKeys(std::vector<std::string> rows) {
+    for (std::string& row : rows) {
+        if (const auto parts = SplitRow(row)) {
+            const std::size_t keySize = parts->key.size();
+            row.replace(0, keySize, LowerCase(parts->key));
+        }
+    }
+    return rows;
+}
+
 std::string ApplyRows(std::string s, const std::vector<std::string>& rows) {
     for (const std::string& row : rows) {
         if (s.size() > kRewriteLimit) {

@@ -22,6 +22,10 @@ struct TRowParts {
 // usable row: one with "=" after at least one character. Views into `row`.
 std::optional<TRowParts> SplitRow(std::string_view row);
 
+// Rows a host hands over (the window's dictionary page): each usable row's key lower-cased,
+// since the chunk text is lower-cased before the rows are applied; values stay as given.
+std::vector<std::string> WithLowerCasedKeys(std::vector<std::string> rows);
+
 // Applies every usable row in list order, each as one ReplaceAll, until the text has grown
 // past kRewriteLimit: the row that takes it there stops at once, and later rows are not
 // applied. Allocates.

@@ -84,7 +84,10 @@ class PersistenceTest final : public QObject {
 
     void EveryPropertyComesBack() {
         f->Show();
-        Memo("MemoSay").setPlainText(QStringLiteral("první\n  odsazená\n\"v uvozovkách\"\n'a'"));
+        const QString lines = QStringLiteral(
+            "první\n  odsazená\nmezera na konci \n\"v uvozovkách\"\n'a'\n"
+            "\" s uvozovkou\n\t \n\"\"");
+        Memo("MemoSay").setPlainText(lines);
         Memo("MemoSlovnik").setPlainText(QStringLiteral("kůň=koník"));
         f->Control<QTabWidget>("PageControl1").setCurrentIndex(1);
         f->Control<QSlider>("RychlostHlasu").setValue(200);
@@ -108,9 +111,7 @@ class PersistenceTest final : public QObject {
 
         Settings = TEngineSettings{};
         f->Show();
-        QCOMPARE(
-            Memo("MemoSay").toPlainText(),
-            QStringLiteral("první\nodsazená\n\"v uvozovkách\"\n'a'"));  // trimmed by the reader
+        QCOMPARE(Memo("MemoSay").toPlainText(), lines);
         QCOMPARE(Memo("MemoSlovnik").toPlainText(), QStringLiteral("kůň=koník"));
         QCOMPARE(f->Control<QTabWidget>("PageControl1").currentWidget()->objectName(),
                  QStringLiteral("TabSheet3"));

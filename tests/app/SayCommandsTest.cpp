@@ -114,9 +114,11 @@ class SayCommandsTest final : public QObject {
     void DictionaryHandedOverWhenChanged() {
         f->Show();
         f->Control<QPlainTextEdit>("MemoSlovnik")
-            .setPlainText(QStringLiteral("kůň=koník\nvlak=vláček\n"));
+            .setPlainText(QStringLiteral("kůň=koník\nVLAK=Vláček\nVokadlo=vokádlo\n=Č"));
         f->Control<QPushButton>("ButtonSayMemoSay").click();
-        const std::vector<std::string> rows = {Cp("kůň=koník"), Cp("vlak=vláček")};
+        // Keys lower-cased, as the spoken text is; values and unusable rows as typed.
+        const std::vector<std::string> rows = {Cp("kůň=koník"), Cp("vlak=Vláček"),
+                                               Cp("vokadlo=vokádlo"), Cp("=Č")};
         QCOMPARE(SayTextInstance->UserDictionary, rows);
 
         std::vector<std::string> dictionary = rows;
@@ -166,6 +168,10 @@ class SayCommandsTest final : public QObject {
         f->Control<QPushButton>("ButtonSayMemoSay").click();
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->statusBar()->currentMessage().isEmpty(), 5000);
         QVERIFY(f->window->statusBar()->currentMessage().contains(QStringLiteral("99999999999")));
+        // The next say that starts clears it.
+        f->Control<QPlainTextEdit>("MemoSay").setPlainText(QStringLiteral("ahoj"));
+        f->Control<QPushButton>("ButtonSayMemoSay").click();
+        QVERIFY(f->window->statusBar()->currentMessage().isEmpty());
     }
 
     void OpenReadsUtf8OrCodePage1250() {
