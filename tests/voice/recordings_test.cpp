@@ -186,14 +186,16 @@ TEST_P(Recording, NoGainForgesAMark) {
     }
 }
 
+// The faintest unit, F, is stored near dita's level (26 dB below the vowels)
+// because the engine lifts it about 3.5-fold: a peak near 300.
 TEST_P(Recording, IsNeitherSilentNorClipped) {
     const int peak = Peak();
-    EXPECT_GT(peak, 500);
+    EXPECT_GT(peak, 250);
     EXPECT_LT(peak, 32767);
     double energy = 0.0;
     for (int v : scanned_)
         energy += static_cast<double>(v) * v;
-    EXPECT_GT(std::sqrt(energy / scanned_.size()), 100.0);
+    EXPECT_GT(std::sqrt(energy / scanned_.size()), 50.0);
 }
 
 // Steps at every join the engine can make: k -> k+1, k -> k+2 after a
@@ -223,6 +225,34 @@ TEST_P(Recording, JoinsDoNotClick) {
             EXPECT_LE(std::abs(end - scanned_[spans[k].first]), limit) << k + 1 << "->" << k + 1;
         }
     }
+}
+
+// A voiced unit's sound, marks left out, repeats at the voice's pitch: one
+// glottal pulse every 100 to 147 samples, even where a marked period (ZV's
+// 277 samples) spans two of them.
+TEST_P(Recording, VoicedSoundRepeatsAtTheVoicesPitch) {
+    if (!GetParam().voiced)
+        return;
+    std::vector<double> y;
+    for (auto [s, e] : Periods(scanned_))
+        y.insert(y.end(), scanned_.begin() + static_cast<std::ptrdiff_t>(s),
+                 scanned_.begin() + static_cast<std::ptrdiff_t>(e));
+    double mean = 0.0;
+    for (double v : y)
+        mean += v / static_cast<double>(y.size());
+    size_t best = 0;
+    double bestSum = -1e300;
+    for (size_t lag = 22050 / 400; lag <= 22050 / 60; ++lag) {
+        double sum = 0.0;
+        for (size_t i = 0; i + lag < y.size(); ++i)
+            sum += (y[i] - mean) * (y[i + lag] - mean);
+        if (sum > bestSum) {
+            bestSum = sum;
+            best = lag;
+        }
+    }
+    EXPECT_GE(best, 100u);
+    EXPECT_LE(best, 147u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Voice, Recording, ::testing::ValuesIn(kInventory),

@@ -139,7 +139,8 @@ def cut_voiced(unit, carrier):
     period = SAMPLE_RATE / unit.f0
     marks = carrier.pitch_marks * SAMPLE_RATE
     inside = [m for m in marks if seg_lo + 0.5 * period <= m <= seg_hi - 0.5 * period]
-    bounds = _pulse_boundaries(x, inside, period)
+    # A boundary before every pulse; a marked period spans `pulses` of them.
+    bounds = _pulse_boundaries(x, inside, period)[::unit.pulses]
     spans = list(zip(bounds[:-1], bounds[1:]))
     picks = _take(unit.periods, len(spans))
     chosen = [spans[k] for k in picks]

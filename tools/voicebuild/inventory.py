@@ -14,6 +14,8 @@ Columns of UNITS:
   target   indices into carrier of the first and last phone that make the unit
   gain     the engine's usual loudness factor for the unit and the largest one
            it can use (before the engine-wide x1.25 first-unit boost)
+  pulses   glottal pulses in each marked period of a voiced unit: ZV's periods
+           (277 samples) are twice the voice's pitch period, so each holds two
 """
 
 from dataclasses import dataclass
@@ -38,6 +40,7 @@ class Unit:
     target: tuple
     gain: float
     gain_max: float
+    pulses: int = 1
 
     @property
     def periods(self):
@@ -51,18 +54,19 @@ class Unit:
 
     @property
     def f0(self):
+        """Pitch the unit is synthesised at: its glottal pulse rate."""
         if self.kind != "voiced":
             return NEUTRAL_F0
-        return SAMPLE_RATE * self.periods / self.period_samples
+        return SAMPLE_RATE * self.periods * self.pulses / self.period_samples
 
     @property
     def ms(self):
         return 1000.0 * self.samples / SAMPLE_RATE
 
 
-def _u(name, samples, marks, kind, carrier, target, gain, gain_max=None):
+def _u(name, samples, marks, kind, carrier, target, gain, gain_max=None, pulses=1):
     return Unit(name, samples, marks, kind, tuple(carrier.split()), target,
-                gain, gain if gain_max is None else gain_max)
+                gain, gain if gain_max is None else gain_max, pulses)
 
 
 UNITS = [
@@ -99,7 +103,7 @@ UNITS = [
     _u("U", 3249, 23, "voiced", "# t u t #", (2, 2), 0.5, 0.6),
     _u("V", 2413, 16, "voiced", "# a v a #", (2, 2), 0.27, 0.3),
     _u("Z", 5006, 35, "voiced", "# a z a #", (2, 2), 1.15),
-    _u("ZV", 3744, 12, "voiced", "# a z~ a #", (2, 2), 0.5),
+    _u("ZV", 3744, 12, "voiced", "# a z~ a #", (2, 2), 0.5, pulses=2),
 ]
 
 BY_NAME = {u.name: u for u in UNITS}

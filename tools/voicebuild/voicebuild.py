@@ -13,32 +13,18 @@ import tempfile
 
 import numpy as np
 
+import calibration
 import cutting
 import source
 import wavimage
-from inventory import (ECHO_HEADROOM, ENGINE_FACTOR_MAX, MARK, SCAN_SKIP_BACK_SAMPLES,
-                       UNITS)
+from calibration import FULL_SCALE
+from inventory import ENGINE_FACTOR_MAX, MARK, SAMPLE_RATE, UNITS
 
-FULL_SCALE = 32767
-# Loudest a unit may come out of the engine at its largest default gain.
-OUTPUT_CEILING = 0.95 * FULL_SCALE / ECHO_HEADROOM
-FILE_CEILING = 0.95 * FULL_SCALE
 EDGE_FADE_SAMPLES = 33  # 1.5 ms
 VOICED_FADE_SAMPLES = 8
 A_FIRST_SAMPLE = -12
-
-
-def level_factor(cuts):
-    """Common factor K: unit u is stored at K / gain(u) times its source level,
-    so after the engine's gain all units keep the source's relative loudness.
-    K is the largest value that keeps both the files and the loudest default
-    output below full scale."""
-    k = np.inf
-    for unit in UNITS:
-        peak = max(np.abs(p).max() for p in cuts[unit.name].periods)
-        k = min(k, FILE_CEILING * unit.gain / peak,
-                OUTPUT_CEILING * unit.gain / (peak * unit.gain_max * ENGINE_FACTOR_MAX))
-    return k
+# Glottal pulse rates every voiced unit must keep (Hz).
+VOICE_PITCH = (150.0, 220.0)
 
 
 def assemble(unit, c, factor):
@@ -83,6 +69,15 @@ def remove_forged_marks(x, real):
     raise RuntimeError("could not remove forged marks")
 
 
+def repetition_rate(x, spans):
+    """Strongest repetition rate (Hz, 60..400) of the periods, marks left out."""
+    y = np.concatenate([x[s:e] for s, e in spans]).astype(np.float64)
+    y -= y.mean()
+    r = np.correlate(y, y, "full")[len(y) - 1:]
+    lo, hi = SAMPLE_RATE // 400, SAMPLE_RATE // 60
+    return SAMPLE_RATE / (lo + int(np.argmax(r[lo:hi])))
+
+
 def check(unit, image):
     """Raises unless the file matches the inventory and joins cleanly."""
     problems = []
@@ -113,6 +108,11 @@ def check(unit, image):
         limit = np.percentile(inner, 99, method="inverted_cdf")
     if worst > limit:
         problems.append("join step %d above %d" % (worst, limit))
+    if unit.kind == "voiced" and abs(repetition_rate(x, spans) / unit.f0 - 1) > 0.1:
+        problems.append("repeats at %.1f Hz, not at its pitch %.1f Hz" % (
+            repetition_rate(x, spans), unit.f0))
+    if unit.kind == "voiced" and not VOICE_PITCH[0] <= unit.f0 <= VOICE_PITCH[1]:
+        problems.append("pitch %.1f Hz outside the voice's range" % unit.f0)
     if problems:
         raise RuntimeError("%s: %s" % (unit.name, "; ".join(problems)))
     return len(marks), worst, limit
@@ -127,12 +127,12 @@ def build(out_folder, work):
         # touch; the others start and end anywhere in their noise.
         cutting.fade_edges(c, VOICED_FADE_SAMPLES if unit.kind == "voiced" else EDGE_FADE_SAMPLES)
         cuts[unit.name], picks[unit.name] = c, chosen
-    k = level_factor(cuts)
+    factors = calibration.stored_factors(UNITS, cuts)
     rows, images, failures = [], {}, []
     for unit in UNITS:
         c = cuts[unit.name]
         real = real_mark_starts(unit, c)
-        x = remove_forged_marks(assemble(unit, c, k / unit.gain), real)
+        x = remove_forged_marks(assemble(unit, c, factors[unit.name]), real)
         image = wavimage.wav_bytes(unit.name, x)
         try:
             marks, worst, limit = check(unit, image)
@@ -149,11 +149,11 @@ def build(out_folder, work):
     for name, image in images.items():
         with open(os.path.join(out_folder, name + ".wav"), "wb") as f:
             f.write(image)
-    return k, rows
+    return rows
 
 
-def print_table(k, rows):
-    print("level factor K = %.4f (stored level = K / gain x source level)" % k)
+def print_table(rows):
+    print("levels: see calibration.py")
     print("join: largest step at a period join; limit: what the unit allows")
     print("%-4s %-6s %-18s %6s %6s %7s %5s %6s %5s %5s" % (
         "unit", "kind", "carrier [cut]", "F0 Hz", "dur ms", "samples", "marks", "peak",
@@ -174,8 +174,8 @@ def main(argv):
         sys.stderr.write("usage: voicebuild.py OUTPUT_FOLDER\n")
         return 2
     with tempfile.TemporaryDirectory(prefix="voicebuild.") as work:
-        k, rows = build(argv[1], work)
-    print_table(k, rows)
+        rows = build(argv[1], work)
+    print_table(rows)
     return 0
 
 

@@ -1,0 +1,203 @@
+#!/usr/bin/python3
+"""How close a candidate voice comes to dita on a set of Czech texts.
+
+Usage: measure.py [--say PROGRAM] [--voice FOLDER] [--cache FOLDER] TEXTS...
+
+Every line of each TEXTS file is one text.  It is rendered by the engine
+(PROGRAM, with --samples-from-disk FOLDER when a folder is given, else the
+built-in voice) and by dita through festival (cached by text in the cache
+folder).  Printed: the mel-cepstral distortion of every text after dynamic
+time warping, its mean, and for every unit its level relative to the vowels
+in dita's speech and in the engine's output, with the difference.
+
+The engine's level of a unit is the RMS of its recording's periods times the
+factor the engine applies to it (gain table, volumes), taken over every time
+the texts use the unit; dita's is the RMS of the middle half of the phone's
+segments.  Both are power means over the occurrences, in dB relative to the
+same mean over all vowels.
+"""
+
+import argparse
+import hashlib
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+import numpy as np
+
+import melcep
+import wavimage
+from inventory import BY_NAME, UNITS
+
+VOWELS = ("A", "E", "I", "O", "U")
+# dita's phones as the units the engine has for them.
+DITA_UNITS = {
+    "a": "A", "a:": "A", "b": "B", "c": "C", "c~": "CV", "ch": "CH", "d": "D", "d~": "DV",
+    "e": "E", "e:": "E", "f": "F", "g": "G", "h": "H", "i": "I", "i:": "I", "j": "J",
+    "k": "K", "l": "L", "m": "M", "n": "N", "n*": "N", "n~": "NV", "o": "O", "o:": "O",
+    "p": "P", "r": "R", "r~": "RV", "r~*": "RV", "s": "S", "s~": "SV", "t": "T", "t~": "TV",
+    "u": "U", "u:": "U", "v": "V", "z": "Z", "z~": "ZV",
+}
+# Unit codes the engine's trace shows, folded as the engine folds them.
+FOLD = {"á": "a", "é": "e", "ě": "e", "í": "i", "ó": "o", "ú": "u", "ů": "u", "w": "v",
+        "č": "cv", "ď": "dv", "ť": "tv", "š": "sv", "ž": "zv", "ň": "nv", "ř": "rv"}
+# Units whose recording is a burst or a closure: their RMS says little.
+NOT_COMPARABLE = ("K", "KK", "P", "PK", "Q", "T", "TV", "G", "C")
+
+
+def read_texts(paths):
+    texts = []
+    for path in paths:
+        with open(path, encoding="utf-8") as f:
+            texts += [line.strip() for line in f if line.strip()]
+    return texts
+
+
+def dita_renders(texts, cache):
+    """{text: (wav path, [(phone, start s, end s)])}, synthesising what the
+    cache lacks in one festival run."""
+    os.makedirs(cache, exist_ok=True)
+    base = {t: os.path.join(cache, hashlib.sha1(t.encode()).hexdigest()[:16]) for t in texts}
+    todo = [t for t in texts if not os.path.exists(base[t] + ".seg")]
+    if todo:
+        lines = ["(voice_czech_dita)"]
+        for t in todo:
+            quoted = t.replace("\\", "\\\\").replace('"', '\\"')
+            lines += [
+                '(set! u (utt.synth (eval (list \'Utterance \'Text "%s"))))' % quoted,
+                '(utt.save.wave u "%s.wav" \'riff)' % base[t],
+                '(set! fd (fopen "%s.tmp" "w"))' % base[t],
+                "(mapcar (lambda (s) (format fd \"%s %f\\n\" (item.name s) (item.feat s \"end\")))"
+                " (utt.relation.items u 'Segment))",
+                "(fclose fd)",
+            ]
+        with tempfile.NamedTemporaryFile("wb", suffix=".scm", delete=False) as f:
+            f.write(("\n".join(lines) + "\n").encode("iso-8859-2"))
+            script = f.name
+        try:
+            subprocess.run(["festival", "-b", script], check=True, capture_output=True)
+        finally:
+            os.unlink(script)
+        for t in todo:
+            os.replace(base[t] + ".tmp", base[t] + ".seg")
+    out = {}
+    for t in texts:
+        segments, start = [], 0.0
+        with open(base[t] + ".seg") as f:
+            for line in f:
+                name, end = line.split()
+                segments.append((name, start, float(end)))
+                start = float(end)
+        out[t] = (base[t] + ".wav", segments)
+    return out
+
+
+def engine_render(say, voice, text, work):
+    """(wav path, [(unit name, factor)]) of the engine speaking `text`."""
+    wav, trace = os.path.join(work, "e.wav"), os.path.join(work, "e.jsonl")
+    cmd = [say, "--seed", "1", "-w", wav, "--trace", trace]
+    if voice:
+        cmd += ["--samples-from-disk", voice]
+    subprocess.run(cmd + [text], check=True, capture_output=True)
+    units = []
+    with open(trace, encoding="utf-8") as f:
+        for line in f:
+            chunk = json.loads(line)
+            wv = chunk["word_volume"]
+            for u in chunk["units"]:
+                code = u["sample"][:2]
+                name = FOLD.get(code[:1], code).upper()
+                if name not in BY_NAME:
+                    continue
+                g = u["gain"]
+                if u["volume"]:
+                    g *= u["volume"] / 63750.0 * 2.0
+                if wv:
+                    g *= wv / 63750.0
+                units.append((name, g))
+    return wav, units
+
+
+def recording_rms(voice):
+    """RMS of every unit's periods, marks left out, from a folder or voice/."""
+    rms = {}
+    for unit in UNITS:
+        with open(os.path.join(voice, unit.name + ".wav"), "rb") as f:
+            x = wavimage.scanned_part(f.read()).astype(np.float64)
+        y = np.concatenate([x[s:e] for s, e in wavimage.periods(x)])
+        rms[unit.name] = float(np.sqrt(np.mean(y ** 2)))
+    return rms
+
+
+def relative_levels(power_lists):
+    """{unit: [power, ...]} -> {unit: dB relative to the vowels' power mean}."""
+    vowels = [p for v in VOWELS for p in power_lists.get(v, [])]
+    ref = 10 * np.log10(np.mean(vowels))
+    return {u: 10 * np.log10(np.mean(p)) - ref for u, p in power_lists.items() if p}
+
+
+def dita_powers(wav, segments, into):
+    x = melcep.read_audio(wav)
+    for phone, start, end in segments:
+        unit = DITA_UNITS.get(phone)
+        if unit is None:
+            continue
+        a, b = start * melcep.RATE, end * melcep.RATE
+        a, b = int(a + 0.25 * (b - a)), int(b - 0.25 * (b - a))
+        if b - a >= 40:
+            into.setdefault(unit, []).append(float(np.mean(x[a:b] ** 2)))
+
+
+def measure(texts, say, voice, cache):
+    """Per-text distortions and the two sets of relative unit levels."""
+    dita = dita_renders(texts, cache)
+    rms = recording_rms(voice or os.path.join(os.path.dirname(__file__), "..", "..", "voice"))
+    engine_pw, dita_pw, factors, mcd, peak = {}, {}, {}, [], 0.0
+    with tempfile.TemporaryDirectory(prefix="measure.") as work:
+        for t in texts:
+            wav, units = engine_render(say, voice, t, work)
+            for name, g in units:
+                engine_pw.setdefault(name, []).append((rms[name] * g) ** 2)
+                factors.setdefault(name, []).append(g * g)
+            ref_wav, segments = dita[t]
+            dita_powers(ref_wav, segments, dita_pw)
+            x = melcep.read_audio(wav, rate=None)
+            peak = max(peak, float(np.abs(x).max()))
+            mcd.append(melcep.distortion(melcep.read_audio(wav), melcep.read_audio(ref_wav)))
+    heard = {u: float(np.sqrt(np.mean(g))) for u, g in factors.items()}
+    return mcd, relative_levels(dita_pw), relative_levels(engine_pw), heard, peak
+
+
+def main(argv):
+    here = os.path.dirname(os.path.abspath(__file__))
+    ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    ap.add_argument("--say", default=os.path.join(here, "..", "..", "build", "cli", "vokadlo-say"))
+    ap.add_argument("--voice", help="folder of candidate recordings (default: built-in)")
+    ap.add_argument("--cache", default=os.path.expanduser("~/.cache/vokadlo-dita"))
+    ap.add_argument("--quiet", action="store_true", help="print only the summary")
+    ap.add_argument("texts", nargs="+")
+    args = ap.parse_args(argv[1:])
+    texts = read_texts(args.texts)
+    mcd, dita, engine, heard, peak = measure(texts, args.say, args.voice, args.cache)
+    if not args.quiet:
+        for t, d in zip(texts, mcd):
+            print("%6.2f  %s" % (d, t))
+        print("unit  dita dB  engine dB  engine-dita  engine factor")
+        for unit in UNITS:
+            if unit.name in dita and unit.name in engine:
+                note = "  (burst or closure)" if unit.name in NOT_COMPARABLE else ""
+                print("%-4s %8.1f %10.1f %12.1f %14.3f%s" % (
+                    unit.name, dita[unit.name], engine[unit.name],
+                    engine[unit.name] - dita[unit.name], heard[unit.name], note))
+        print("loudest output sample %d of 32767" % peak)
+    worst = max((abs(engine[u] - dita[u]), u) for u in engine if u in dita
+                and u not in NOT_COMPARABLE)
+    print("texts %d  mean distortion %.3f dB  worst level difference %.1f dB (%s)" % (
+        len(texts), float(np.mean(mcd)), worst[0], worst[1]))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
