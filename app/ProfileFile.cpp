@@ -6,6 +6,7 @@
 
 #include "core/CodePage.h"
 #include "platform/AtomicFile.h"
+#include "platform/ConfigFile.h"
 
 namespace vokadlo {
 

@@ -15,6 +15,7 @@
 #include "engine/EngineSession.h"
 #include "engine/Voices.h"
 #include "platform/AtomicFile.h"
+#include "platform/ConfigFile.h"
 #include "platform/ConfigDir.h"
 
 namespace vokadlo::cli {

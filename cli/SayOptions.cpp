@@ -35,7 +35,7 @@ DESCRIPTION
     starts at, counted from 1 in the text as given (with --line, in its line).)";
 
 const char* const kFooter = R"(WAV OUTPUT
-    -w FILE writes the file whole or not at all: into a temporary file beside it, renamed
+    -w FILE writes the file whole or not at all: into an unnamed temporary file, renamed
     over it at the end; a symbolic link is followed to its target. A character device or a
     FIFO, and -w - (standard output), get a stream instead: the header first, its RIFF and
     data sizes 0xFFFFFFFF (unknown), then each chunk as it is spoken, so that

@@ -2,15 +2,18 @@
 // settings store, the way a separate settings application would.
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <optional>
 
+#include "core/CodePage.h"
 #include "core/ParseInt.h"
 #include "engine/SayText.h"
 #include "engine/StoredSettings.h"
 #include "engine/Voices.h"
-#include "platform/AtomicFile.h"
 #include "platform/ConfigDir.h"
+#include "platform/ConfigFile.h"
 #include "platform/RegSettingsStore.h"
 
 namespace vokadlo::cli {
@@ -26,9 +29,10 @@ std::string Show(const TRegValue& value) {
     return std::get<TRegOther>(value).raw + " (other type)";
 }
 
+// The value the engine reads by that name (names ignore ASCII case, as in the store).
 const TStoredSetting* Known(const std::string& name) {
     for (const TStoredSetting& setting : kStoredSettings) {
-        if (name == setting.name) {
+        if (EqualsIgnoringAsciiCase(name, setting.name)) {
             return &setting;
         }
     }
@@ -36,12 +40,13 @@ const TStoredSetting* Known(const std::string& name) {
 }
 
 std::optional<TRegValue> Stored(TRegSettingsStore& store, const std::string& name) {
+    std::optional<TRegValue> found;
     for (TRegEntry& entry : store.List()) {
-        if (entry.name == name) {
-            return std::move(entry.value);
+        if (EqualsIgnoringAsciiCase(entry.name, name)) {
+            found = std::move(entry.value);  // the last one wins, as the engine reads it
         }
     }
-    return std::nullopt;
+    return found;
 }
 
 std::string Range(const TStoredSetting& setting) {
@@ -62,13 +67,32 @@ std::string Refusal(const TStoredSetting& setting, const std::string& value) {
 }
 
 // Why the store file cannot be read ("path: reason"), or empty; a missing file is an empty store.
+// Only a regular file of at most 1 MiB is read: a FIFO or device in its place is never opened.
 std::string StoreProblem(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error) && !error) {
-        return {};
+    if (std::string problem = FolderProblem(file.parent_path()); !problem.empty()) {
+        return problem;
     }
-    std::string problem;
-    return ReadWholeFile(file, problem) ? std::string() : problem;
+    return ReadConfigFile(file).problem;
+}
+
+// Every name the engine reads, for the message that refuses an unknown one.
+std::string KnownNames() {
+    std::string names = kChangeFlag;
+    for (const TStoredSetting& setting : kStoredSettings) {
+        names += std::string(", ") + setting.name;
+    }
+    return names;
+}
+
+// What was printed must have reached standard output (a full disk, a closed pipe).
+int Flushed(int status) {
+    std::cout.flush();
+    if (std::cout.good() && std::fflush(stdout) == 0) {
+        return status;
+    }
+    std::cerr << "vokadlo-settings: standard output: " << std::strerror(errno ? errno : EIO)
+              << '\n';
+    return 1;
 }
 
 // Every value the engine reads, stored or default, with its range; then any other value.
@@ -127,7 +151,10 @@ int Run(int argc, char** argv) {
     app.name("vokadlo-settings");
     std::string configDir;
     int voice = 1;
-    app.add_option("--config-dir", configDir, "Folder of the settings file settings.reg");
+    app.add_option("--config-dir", configDir, "Folder of the settings file settings.reg")
+        ->check([](const std::string& dir) {
+            return dir.empty() ? std::string("an empty name is no folder") : std::string();
+        });
     app.add_option("--voice", voice, "Voice 1 (VEMIRa), 2 (VEMIRuska) or 3 (VEMIR)")
         ->check(CLI::Range(1, 3));
     app.require_subcommand(1);
@@ -169,13 +196,29 @@ int Run(int argc, char** argv) {
     TRegSettingsStore store(TRegSettingsStore::DefaultFile());
     store.OpenKey(SettingsKeyFor(VoiceFor(voice).name));
     const TStoredSetting* known = Known(name);
+    if (*set && EqualsIgnoringAsciiCase(name, kChangeFlag)) {
+        // The engine reads the flag as a 32-bit integer: text, or any other number, would stop
+        // it from reading the store at all.
+        if (value != "0" && value != "1") {
+            std::cerr << "vokadlo-settings: " << kChangeFlag << " must be 0 or 1\n";
+            return 2;
+        }
+        name = kChangeFlag;
+        dword = true;
+    } else if (*set && !known && !force) {
+        std::cerr << "vokadlo-settings: the engine reads no value \"" << name
+                  << "\" (--force stores it anyway); it reads " << KnownNames() << '\n';
+        return 2;
+    } else if (known) {
+        name = known->name;  // stored as the engine's tools spell it
+    }
 
     try {
         if (*list) {
-            return List(store, voice);
+            return Flushed(List(store, voice));
         }
         if (*check) {
-            return Check(store);
+            return Flushed(Check(store));
         }
         if (*get) {
             if (const std::optional<TRegValue> stored = Stored(store, name)) {
@@ -188,7 +231,7 @@ int Run(int argc, char** argv) {
                           << '\n';
                 return 1;
             }
-            return 0;
+            return Flushed(0);
         }
         if (known && !dword && !force) {
             const std::string refusal = Refusal(*known, value);

@@ -9,7 +9,7 @@
 #include "cli/WavWriter.h"
 #include "core/ChunkRecord.h"
 #include "core/MemoryStream.h"
-#include "platform/AtomicFile.h"
+#include "platform/OutputFile.h"
 
 namespace vokadlo::cli {
 

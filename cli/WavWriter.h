@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/AtomicFile.h"
+#include "platform/OutputFile.h"
 
 namespace vokadlo::cli {
 

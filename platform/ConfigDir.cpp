@@ -1,7 +1,13 @@
 #include "platform/ConfigDir.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
+
+#include "platform/FileKind.h"
 
 namespace vokadlo {
 namespace {
@@ -38,6 +44,23 @@ std::filesystem::path ConfigDir() {
     std::error_code ignored;  // a folder that cannot be created shows up when a file is opened
     std::filesystem::create_directories(dir, ignored);
     return dir;
+}
+
+std::string FolderProblem(const std::filesystem::path& folder) {
+    struct stat st {};
+    const std::filesystem::path named = folder.empty() ? std::filesystem::path(".") : folder;
+    if (::stat(named.c_str(), &st) != 0) {
+        return errno == ENOENT ? std::string() : named.string() + ": " + std::strerror(errno);
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        const std::string kind = S_ISREG(st.st_mode) ? "a file" : FileKind(st.st_mode);
+        return named.string() + ": is " + kind + ", not a folder (the configuration folder)";
+    }
+    return {};
+}
+
+std::string ConfigDirProblem() {
+    return FolderProblem(ConfigDir());
 }
 
 }  // namespace vokadlo

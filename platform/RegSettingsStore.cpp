@@ -1,15 +1,26 @@
 #include "platform/RegSettingsStore.h"
 
-#include "platform/AtomicFile.h"
 #include "core/CodePage.h"
+#include "platform/AtomicFile.h"
 #include "platform/ConfigDir.h"
+#include "platform/ConfigFile.h"
+#include "platform/Platform.h"
 
 namespace vokadlo {
 namespace {
 
+// The file's values; a file that cannot be read is a store without values, said once.
 TRegFile Load(const std::filesystem::path& file) {
-    const auto text = ReadWholeFile(file);
-    return TRegFile::Parse(text ? *text : std::string());
+    const TConfigFileRead read = ReadConfigFile(file);
+    if (read.problem.empty()) {
+        return TRegFile::Parse(read.bytes ? *read.bytes : std::string());
+    }
+    std::string problem = FolderProblem(file.parent_path());
+    problem = problem.empty() ? read.problem + " (the settings store is left out)" : problem;
+    if (FirstTimeToSay(problem)) {
+        PlatformNotice().Show(Utf8ToCp1250(problem));
+    }
+    return TRegFile::Parse(read.bytes ? *read.bytes : std::string());
 }
 
 }  // namespace
@@ -61,15 +72,18 @@ void TRegSettingsStore::Write(const std::string& name, const TRegValue& value) {
     }
     std::filesystem::path lockPath = file_;
     lockPath += ".lock";
+    if (const std::string problem = FolderProblem(file_.parent_path()); !problem.empty()) {
+        throw ESettingsStoreError(problem);
+    }
     const TFileLock lock(lockPath);
     if (!lock.Locked()) {
-        throw ESettingsStoreError(lockPath.string() + ": cannot lock");
+        throw ESettingsStoreError(lock.Problem());
     }
-    const auto text = ReadWholeFile(file_);
-    if (!text && std::filesystem::exists(file_)) {
-        throw ESettingsStoreError(file_.string() + ": cannot read");  // never overwrite blindly
+    const TConfigFileRead read = ReadConfigFile(file_);
+    if (!read.problem.empty()) {
+        throw ESettingsStoreError(read.problem);  // never overwrite blindly
     }
-    TRegFile reg = TRegFile::Parse(text ? *text : std::string());
+    TRegFile reg = TRegFile::Parse(read.bytes ? *read.bytes : std::string());
     reg.Set(section_, name, value);
     std::string error;
     if (!WriteFileAtomically(file_, reg.Serialize(), error)) {

@@ -83,6 +83,13 @@ bool TagAt(std::span<const std::uint8_t> b, std::size_t at, std::string_view tag
         [](char c, std::uint8_t byte) { return static_cast<std::uint8_t>(c) == byte; });
 }
 
+// Adds `line` to `list` (when there is one) unless it is there already.
+void AddOnce(std::vector<std::string>* list, std::string line) {
+    if (list && std::find(list->begin(), list->end(), line) == list->end()) {
+        list->push_back(std::move(line));
+    }
+}
+
 }  // namespace
 
 const std::array<std::string_view, 34> kRecordingCodes = {
@@ -190,6 +197,12 @@ std::span<const std::uint8_t> PhonemeSampleBytes(std::string_view code,
         const std::string path = FindDiskRecording(code);
         const auto size = path.empty() ? std::nullopt : RegularFileSize(path);
         if (!size) {
+            const bool recording = std::find(kRecordingCodes.begin(), kRecordingCodes.end(),
+                                             code) != kRecordingCodes.end();
+            if (recording) {
+                AddOnce(refused, Utf8ToCp1250(DiskRecordingPath(code)) +
+                                     " is missing (in any case): its sounds are left out");
+            }
             return {};
         }
         std::string problem = *size > INT32_MAX ? "it is longer than 2 GiB" : std::string();
@@ -200,12 +213,7 @@ std::span<const std::uint8_t> PhonemeSampleBytes(std::string_view code,
             return diskSink;
         }
         diskSink.clear();
-        if (refused) {
-            std::string line = Utf8ToCp1250(path) + " is no recording: " + problem;
-            if (std::find(refused->begin(), refused->end(), line) == refused->end()) {
-                refused->push_back(std::move(line));
-            }
-        }
+        AddOnce(refused, Utf8ToCp1250(path) + " is no recording: " + problem);
         return {};
     }
     if (const auto found = resources.FindWav(ResourceNameOf(code))) {

@@ -56,7 +56,8 @@ std::int32_t CountDiskRecordings();
 // (read at every call), of `diskSink` (cleared, then filled from FindDiskRecording's file). Empty
 // for a code without a recording, a missing or unreadable file, or a disk file that is no
 // recording (RecordingProblem, or longer than 32-bit byte counts reach); such a file's path and
-// problem are added to `refused` as one line, unless that line is there already. The view stays
+// problem, or the path a missing recording of the voice was looked for at, are added to
+// `refused` as one line, unless that line is there already. The view stays
 // valid until `diskSink` or the store changes.
 std::span<const std::uint8_t> PhonemeSampleBytes(std::string_view code,
                                                  const IResourceStore& resources,

@@ -1,8 +1,8 @@
 #!/bin/sh
 # What vokadlo-say does to the paths it writes: a file is replaced whole, a symbolic link is
 # followed, a FIFO or character device is written into and left as it was, a folder is refused
-# before any speech is made, a failed write of any output fails the run, and the temporary
-# files of a killed writer go at the next write of the same file.
+# before any speech is made, a failed write of any output fails the run, and a killed writer
+# leaves nothing behind.
 set -eu
 say="$1"
 work=$(mktemp -d)
@@ -58,19 +58,23 @@ status=0
 [ ! -s "$work/out" ]
 [ "$(wc -l < "$work/err")" -eq 1 ]
 grep -q 'folder' "$work/err"
-[ -z "$(ls "$work" | grep 'folder.tmp')" ]
+[ -z "$(ls -A "$work" | grep '^\.')" ]
 
-# A killed writer's temporary files of the same file go; a living writer's and other files'
-# stay.
-dead=$(sh -c 'echo $$')
-: > "$work/plain.wav.tmp-$dead"
-: > "$work/plain.wav.tmp-$$"
-: > "$work/other.wav.tmp-$dead"
-"$say" --seed 7 -w "$work/plain.wav" "$text"
-[ ! -e "$work/plain.wav.tmp-$dead" ]
-[ -e "$work/plain.wav.tmp-$$" ]
-[ -e "$work/other.wav.tmp-$dead" ]
-rm "$work/plain.wav.tmp-$$" "$work/other.wav.tmp-$dead"
+# A writer killed by any signal leaves nothing behind; a name as long as a name may be is
+# written (no temporary name beside it).
+long=$(printf '%0250d.wav' 0)
+"$say" --seed 7 -w "$work/$long" "$text"
+cmp "$work/plain.wav" "$work/$long"
+mkdir "$work/killed"
+i=0
+while [ $i -lt 5000 ]; do echo "$text"; i=$((i + 1)); done > "$work/long.txt"
+for signal in KILL HUP USR1 ALRM; do
+    "$say" -w "$work/killed/out.wav" -f "$work/long.txt" &
+    sleep 0.5
+    kill -s $signal $!
+    wait $! || true
+done
+[ -z "$(ls -A "$work/killed")" ]
 
 # A full disk fails the run with the output's name and status 1, whichever output it is; a
 # file cut short by it is never left behind.
@@ -96,5 +100,6 @@ expect_failure 'dumps' /dev/null limited "$say" -w - --dump-images "$work/dumps"
 expect_failure 'x.wav' /dev/null limited "$say" -w "$work/x.wav" "$text"
 [ ! -e "$work/trace.jsonl" ]
 [ ! -e "$work/x.wav" ]
-[ -z "$(ls "$work" "$work/dumps" | grep 'tmp-')" ]
-echo "output files: links, FIFOs, devices, folders, full disks, stale temporary files"
+[ -z "$(ls -A "$work/dumps")" ]
+[ -z "$(ls -A "$work" | grep '^\.')" ]
+echo "output files: links, FIFOs, devices, folders, full disks, killed writers"

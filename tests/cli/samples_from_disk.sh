@@ -28,3 +28,8 @@ head -c 100 "$voice/E.wav" > "$work/part/E.wav"
 "$say" --samples-from-disk "$work/part" -w "$work/part.wav" "ene bene" 2>"$work/err"
 [ "$(grep -c "E.wav is no recording: it declares more data than the file holds" "$work/err")" -eq 1 ]
 [ "$(wc -c < "$work/part.wav")" -gt 10000 ]
+
+# A recording missing from the folder is named once; the rest of the voice speaks.
+rm "$work/part/E.wav"
+"$say" --samples-from-disk "$work/part" -w "$work/part.wav" "ene bene" 2>"$work/err"
+[ "$(grep -c "part/e.wav is missing" "$work/err")" -eq 1 ]

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/AtomicFile.h"
+#include "platform/ConfigFile.h"
 #include "platform/RegFile.h"
 #include "platform/RegSettingsStore.h"
 
@@ -88,7 +89,7 @@ TEST_F(RegSettingsStore, WritingTheFlagKeepsEveryOtherLine) {
     expected.replace(expected.find("dword:00000001"), 14, "dword:00000000");
     EXPECT_EQ(Read(), expected);
     EXPECT_EQ(store.ReadInteger("Values_Changed"), 0);
-    EXPECT_FALSE(fs::exists(dir / ("settings.reg.tmp-" + std::to_string(::getpid()))));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);  // + lock
 
     // A new value goes to the end of its own section.
     store.WriteInteger("New_Value", 10);
