@@ -1,8 +1,157 @@
-// Abbreviations from a table (not yet read: the tokens stay as they are).
+// Abbreviations from the table, in the case a preposition before them asks for; a period that
+// also ends the sentence stays.
+#include <algorithm>
+#include <vector>
+
+#include "core/CodePage.h"
+#include "reading/AbbreviationTable.h"
+#include "reading/Grammar.h"
+#include "reading/PassTools.h"
 #include "reading/Passes.h"
 
 namespace vokadlo {
 
-void ReadAbbreviations(TTokenList& /*tokens*/) {}
+namespace {
+
+// One part of a written abbreviation: a word and whether a period ends it.
+struct TPart {
+    std::string_view word;
+    bool period;
+};
+
+std::vector<TPart> Parts(std::string_view written) {
+    std::vector<TPart> parts;
+    std::size_t pos = 0;
+    while (pos < written.size()) {
+        while (pos < written.size() && written[pos] == ' ') {
+            ++pos;
+        }
+        std::size_t end = pos;
+        while (end < written.size() && written[end] != ' ' && written[end] != '.') {
+            ++end;
+        }
+        const bool period = end < written.size() && written[end] == '.';
+        parts.push_back({written.substr(pos, end - pos), period});
+        pos = end + (period ? 1 : 0);
+    }
+    return parts;
+}
+
+bool SameWord(std::string_view written, std::string_view text) {
+    // A lower-case row also matches a capitalised word ("Např."); capitals must match as written.
+    if (written.empty() || written.size() != text.size()) {
+        return false;
+    }
+    if (LowerChar(written[0]) != written[0]) {
+        return written == text;
+    }
+    return LowerChar(text[0]) == written[0] && text.substr(1) == written.substr(1);
+}
+
+// The token after the abbreviation `row` written from token i, or 0 when it is not there;
+// `lastPeriod` is the index of its final period (0 when it has none).
+std::size_t Match(const TTokenList& list, std::size_t i, const std::vector<TPart>& parts,
+                  std::size_t& lastPeriod) {
+    std::size_t t = i;
+    lastPeriod = 0;
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        if (p > 0) {
+            const bool spaced = list.IsInlineSpace(t);
+            if (spaced) {
+                ++t;
+            } else if (!parts[p - 1].period) {
+                return 0;  // "spol. s r. o.": a word without a period needs its space
+            }
+        }
+        const bool symbol = list.Is(t, TTokenKind::Punctuation) && list[t].text == parts[p].word;
+        if (!symbol && (!list.Is(t, TTokenKind::Word) || !SameWord(parts[p].word, list[t].text))) {
+            return 0;
+        }
+        ++t;
+        if (parts[p].period) {
+            if (!list.IsChar(t, '.')) {
+                return 0;
+            }
+            lastPeriod = t;
+            ++t;
+        }
+    }
+    if (list.Is(t, TTokenKind::Word) || list.Is(t, TTokenKind::Number)) {
+        return 0;
+    }
+    return t;
+}
+
+std::string_view Agreeing(const TAbbreviation& row, const TTokenList& list, std::size_t next) {
+    TGender gender = TGender::Inanimate;
+    if (list.Is(next, TTokenKind::Word)) {
+        const std::string& word = list[next].text;
+        const auto noun = FindNoun(word, std::nullopt);
+        gender = noun ? noun->gender : GuessGender(word, false);
+        if (IsCapitalised(word) && gender == TGender::Neuter) {
+            gender = TGender::Animate;  // names in "-í" are men's: "sv. Jiří"
+        }
+    }
+    switch (gender) {
+        case TGender::Feminine:
+            return row.forms[1];
+        case TGender::Neuter:
+            return row.forms[2];
+        default:
+            return row.forms[0];
+    }
+}
+
+}  // namespace
+
+void ReadAbbreviations(TTokenList& list) {
+    static const auto rows = [] {
+        std::vector<std::pair<const TAbbreviation*, std::vector<TPart>>> r;
+        for (const TAbbreviation& a : Abbreviations()) {
+            r.emplace_back(&a, Parts(a.written));
+        }
+        // Longer written forms first: "spol. s r. o." before "s. r. o.".
+        std::stable_sort(r.begin(), r.end(), [](const auto& a, const auto& b) {
+            return a.second.size() > b.second.size();
+        });
+        return r;
+    }();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const bool symbol = list.IsChar(i, '\xA7');  // §
+        if ((list[i].kind != TTokenKind::Word && !symbol) || !StartsFree(list, i)) {
+            continue;
+        }
+        for (const auto& [row, parts] : rows) {
+            std::size_t lastPeriod = 0;
+            const std::size_t end = Match(list, i, parts, lastPeriod);
+            if (end == 0) {
+                continue;
+            }
+            const auto prep = PrepositionBefore(list, i);
+            std::string reading;
+            if (row->use == TAbbreviationUse::AgreesWithNext) {
+                reading = Agreeing(*row, list, SkipInlineSpace(list, end));
+            } else {
+                TGramCase asked = prep ? prep->gramCase : TGramCase::Nominative;
+                const std::string& p = prep ? list[prep->index].text : list[i].text;
+                if (prep && (p == "na" || p == "Na" || p == "o" || p == "O")) {
+                    asked = TGramCase::Locative;  // "na str. 5", "na nám. Míru"
+                }
+                const auto c = static_cast<std::size_t>(asked);
+                reading = row->forms[c].empty() ? row->forms[0] : row->forms[c];
+            }
+            if (lastPeriod != 0 && PeriodEndsSentence(list, lastPeriod) &&
+                (row->use == TAbbreviationUse::MayEndSentence || end >= list.size() ||
+                 !list.IsInlineSpace(end))) {
+                reading += '.';
+            }
+            if (prep) {
+                VocalisePreposition(list, prep->index, reading);
+            }
+            list.Replace(i, end, std::move(reading));
+            break;
+        }
+    }
+}
 
 }  // namespace vokadlo

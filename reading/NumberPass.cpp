@@ -1,8 +1,322 @@
-// Numbers with what follows them (not yet read: the tokens stay as they are).
+// Cardinals and ordinals with what follows them: "10 000", "-5", "3,5 kg", "12,50 Kč", "199,-",
+// "1/2", "5–10 km", "20 °C", "3. den", "na 2. místě", "do 5 kg", "s 2 dětmi".
+#include "core/Cp1250Literal.h"
+#include "reading/Grammar.h"
+#include "reading/Ordinal.h"
+#include "reading/PassTools.h"
 #include "reading/Passes.h"
+#include "reading/Quantity.h"
 
 namespace vokadlo {
 
-void ReadNumbers(TTokenList& /*tokens*/) {}
+namespace {
+
+constexpr char kEnDash = '\x96';
+
+// A currency symbol written before its number ("$5", "€ 5", "£5"): a Punctuation or Foreign
+// token.
+const TCurrencyName* CurrencySymbol(const TTokenList& list, std::size_t i) {
+    if (i >= list.size() || !IsOpen(list, i)) {
+        return nullptr;
+    }
+    const TToken& t = list[i];
+    if (t.kind == TTokenKind::Punctuation) {
+        return FindCurrency(t.text);
+    }
+    return t.kind == TTokenKind::Foreign ? FindCurrency(list.Utf8(t)) : nullptr;
+}
+
+struct TCountedMatch {
+    std::size_t end = 0;  // the token after what was matched
+    TCounted counted;
+    bool keepPeriod = false;  // the abbreviation's period also ends the sentence
+};
+
+// The longest unit, currency or counted word written from token k on (at most four tokens, no
+// space inside, ending at a word boundary).
+std::optional<TCountedMatch> MatchCounted(const TTokenList& list, std::size_t k, bool scalesToo) {
+    if (k >= list.size() || !IsOpen(list, k)) {
+        return std::nullopt;
+    }
+    const TTokenKind firstKind = list[k].kind;
+    if (firstKind == TTokenKind::Number || firstKind == TTokenKind::Space) {
+        return std::nullopt;
+    }
+    for (std::size_t n = 4; n >= 1; --n) {
+        if (k + n > list.size()) {
+            continue;
+        }
+        std::string written;
+        bool usable = true;
+        for (std::size_t t = k; t < k + n && usable; ++t) {
+            const TToken& token = list[t];
+            if (!IsOpen(list, t) || token.kind == TTokenKind::Space) {
+                usable = false;
+            } else if (token.kind == TTokenKind::Foreign) {
+                written += list.Utf8(token);
+            } else if (token.kind == TTokenKind::Number) {
+                // "m2", "cm3"
+                usable = t > k && list[t - 1].kind == TTokenKind::Word &&
+                         (token.text == "2" || token.text == "3");
+                written += token.text;
+            } else {
+                written += token.text;
+            }
+        }
+        const std::size_t after = k + n;
+        if (!usable || list.Is(after, TTokenKind::Word) || list.Is(after, TTokenKind::Number)) {
+            continue;
+        }
+        TCountedMatch match;
+        match.end = after;
+        if (const TCurrencyName* c = FindCurrency(written)) {
+            match.counted.currency = c;
+        } else if (const TUnitName* u = FindUnit(written)) {
+            // "s" is also the preposition: a second only where no word follows.
+            if (written == "s" && list.Is(SkipInlineSpace(list, after), TTokenKind::Word)) {
+                continue;
+            }
+            match.counted.unit = u;
+        } else if (const TCountedWord* w = FindCountedWord(written);
+                   w && (scalesToo || !w->scale)) {
+            match.counted.word = w;
+        } else {
+            continue;
+        }
+        match.keepPeriod = written.back() == '.' && PeriodEndsSentence(list, after - 1);
+        return match;
+    }
+    return std::nullopt;
+}
+
+// Words an ordinal does not stand before: the forms of "být" and the words of one or two
+// letters ("Bylo jich 12. a pak", "Den 32. není").
+bool IsVerbOrShortWord(std::string_view word) {
+    static constexpr std::string_view kVerbs[] = {
+        "je", "není"_cp, "byl", "byla", "bylo", "byli", "byly", "jsou", "nebyl", "bude", "budou",
+    };
+    if (word.size() <= 2) {
+        return true;
+    }
+    for (std::string_view v : kVerbs) {
+        if (v == word) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsRangeDash(const TTokenList& list, std::size_t i) {
+    return list.IsChar(i, '-') || list.IsChar(i, kEnDash);
+}
+
+// The case a preposition asks for, corrected by the noun after the number where it is plain:
+// "v 5 hodin" (accusative), "na 5 místech" (locative).
+TGramCase CaseFor(const TTokenList& list, const TPrepositionBefore& prep, const TCounted& counted,
+                  std::size_t noun) {
+    const std::string& p = list[prep.index].text;
+    const bool in = p == "v" || p == "ve" || p == "V" || p == "Ve";
+    if (in && counted.unit && counted.unit->id == "duration-hour") {
+        return TGramCase::Accusative;  // "ve 20 h"
+    }
+    if (!list.Is(noun, TTokenKind::Word)) {
+        return prep.gramCase;
+    }
+    const std::string& w = list[noun].text;
+    const bool placeWord = in || p == "na" || p == "Na" || p == "o" || p == "O";
+    if (placeWord && (w.ends_with("ech") || w.ends_with("ích"_cp) || w.ends_with("ách"_cp))) {
+        return TGramCase::Locative;
+    }
+    if (in && (w == "hodin" || w == "hodiny" || w == "h")) {
+        return TGramCase::Accusative;
+    }
+    return prep.gramCase;
+}
+
+// Reads the number at token i with what belongs to it; returns false to leave it as written.
+bool ReadNumberAt(TTokenList& list, std::size_t i) {
+    TWrittenNumber number;
+    std::size_t first = i;
+    const TCurrencyName* currencyBefore = nullptr;
+    if (i > 0 && IsOpen(list, i - 1) && StartsFree(list, i - 1) &&
+        (list.IsChar(i - 1, '-') || list.IsChar(i - 1, '+') ||
+         (list.Is(i - 1, TTokenKind::Foreign) && list.Utf8(list[i - 1]) == "\u2212"))) {
+        number.negative = !list.IsChar(i - 1, '+');
+        number.positive = !number.negative;
+        first = i - 1;
+    } else if (const TCurrencyName* c = CurrencySymbol(list, i - (i > 0 ? 1 : 0));
+               i > 0 && c && StartsFree(list, i - 1)) {
+        currencyBefore = c;
+        first = i - 1;
+    } else if (!StartsFree(list, i)) {
+        return false;
+    }
+    const auto value = NumberValue(list, i);
+    if (!value || (list[i].text.size() > 1 && list[i].text[0] == '0')) {
+        return false;
+    }
+    number.integer = *value;
+    std::size_t end = i + 1;
+    bool grouped = false;
+    if (list[i].text.size() <= 3) {
+        // "10 000", "1 250 000" (one space or no-break space between groups of three)
+        while (list.IsInlineSpace(end) && list[end].text == " " &&
+               list.Is(end + 1, TTokenKind::Number) && list[end + 1].text.size() == 3 &&
+               number.integer <= kMaxCardinal / 1000) {
+            number.integer = number.integer * 1000 + *NumberValue(list, end + 1);
+            end += 2;
+            grouped = true;
+        }
+        // "1.000.000": two groups at least, nothing dotted after
+        std::size_t j = end;
+        std::uint64_t dotted = number.integer;
+        int groups = 0;
+        while (!grouped && list.IsChar(j, '.') && list.Is(j + 1, TTokenKind::Number) &&
+               list[j + 1].text.size() == 3 && dotted <= kMaxCardinal / 1000) {
+            dotted = dotted * 1000 + *NumberValue(list, j + 1);
+            j += 2;
+            ++groups;
+        }
+        if (groups >= 2 && !(list.IsChar(j, '.') && list.Is(j + 1, TTokenKind::Number))) {
+            number.integer = dotted;
+            end = j;
+            grouped = true;
+        }
+    }
+    std::optional<std::uint64_t> rangeEnd;
+    if (list.IsChar(end, ',') && list.Is(end + 1, TTokenKind::Number)) {
+        if (list.IsChar(end + 2, ',') && list.Is(end + 3, TTokenKind::Number)) {
+            return false;  // "1,2,3"
+        }
+        number.decimals = list[end + 1].text;
+        end += 2;
+    } else if (list.IsChar(end, ',') && IsRangeDash(list, end + 1)) {
+        number.price = true;  // "199,-"
+        end += 2;
+        if (IsRangeDash(list, end)) {
+            ++end;
+        }
+    } else if (list.IsChar(end, '/') && list.Is(end + 1, TTokenKind::Number)) {
+        const auto d = NumberValue(list, end + 1);
+        if (grouped || !d || *d <= number.integer || *d > 100 || list.IsChar(end + 2, '/')) {
+            return false;
+        }
+        number.denominator = static_cast<unsigned>(*d);
+        end += 2;
+    } else if ((list.IsChar(end, ':') || list.IsChar(end, '.') || list.IsChar(end, ',')) &&
+               list.Is(end + 1, TTokenKind::Number)) {
+        return false;  // times, versions and lists the other passes did not read
+    } else if (IsRangeDash(list, end) && list.Is(end + 1, TTokenKind::Number) && !grouped) {
+        rangeEnd = NumberValue(list, end + 1);
+        if (!rangeEnd || list[end + 1].text.size() > 4 || list.IsChar(end + 2, '-')) {
+            return false;
+        }
+        end += 2;
+    }
+
+    // What it counts, glued or after one space.
+    TCounted counted;
+    std::size_t after = end;
+    bool keepPeriod = false;
+    const bool glued = list.Is(end, TTokenKind::Word) || list.Is(end, TTokenKind::Punctuation) ||
+                       list.Is(end, TTokenKind::Foreign);
+    std::optional<TCountedMatch> match = MatchCounted(list, SkipInlineSpace(list, end), true);
+    if (match) {
+        counted = match->counted;
+        after = match->end;
+        keepPeriod = match->keepPeriod;
+        if (counted.word && counted.word->scale) {
+            if (auto scaled = MatchCounted(list, SkipInlineSpace(list, after), false);
+                scaled && (scaled->counted.currency || scaled->counted.unit)) {
+                counted.scaledCurrency = scaled->counted.currency;
+                counted.scaledUnit = scaled->counted.unit;
+                after = scaled->end;
+                keepPeriod = scaled->keepPeriod;
+            }
+        }
+    } else if (glued && list.Is(end, TTokenKind::Word)) {
+        return false;  // "5x", "3D"
+    }
+    if (currencyBefore && !counted.currency && !counted.unit) {
+        counted = {};
+        counted.currency = currencyBefore;
+        after = end;
+    }
+    if (number.price && !counted.currency) {
+        counted.currency = FindCurrency("CZK");
+    }
+    const bool countsSomething = counted.unit || counted.currency || counted.word;
+
+    // An ordinal: "3. den"; a period that ends the sentence stays.
+    if (!countsSomething && !grouped && !rangeEnd && number.decimals.empty() && !number.price &&
+        number.denominator == 0 && !number.negative && list.IsChar(end, '.') &&
+        !PeriodEndsSentence(list, end)) {
+        if (list.IsInlineSpace(end + 1) && list.Is(end + 2, TTokenKind::Word) &&
+            !IsCapitalised(list[end + 2].text) && !IsVerbOrShortWord(list[end + 2].text)) {
+            return ReadOrdinal(list, first, end, number.integer, false);
+        }
+        return false;
+    }
+
+    const auto prep = PrepositionBefore(list, first);
+    const std::size_t nounAt = SkipInlineSpace(list, after);
+    TGramCase gramCase = prep ? CaseFor(list, *prep, counted, nounAt) : TGramCase::Nominative;
+    TNumberForm bare{TGender::Inanimate, gramCase, true};
+    const bool year = !countsSomething && !grouped && number.decimals.empty() &&
+                      number.integer >= 1000 && number.integer < 2200;
+    if (year) {
+        gramCase = TGramCase::Nominative;
+    } else if (!countsSomething && after == end && list.Is(nounAt, TTokenKind::Word) &&
+               nounAt != end) {
+        // A count of a noun: its gender decides "jeden"/"jedna", "dva"/"dvě".
+        const std::string& noun = list[nounAt].text;
+        const bool fewForm = number.integer >= 2 && number.integer <= 4;
+        const auto known = FindNoun(noun, gramCase);
+        bare.gender = known ? known->gender : GuessGender(noun, fewForm);
+        bare.counting = false;
+    }
+    std::string reading = ReadQuantity(number, counted, gramCase, bare);
+    if (reading.empty()) {
+        return false;
+    }
+    if (rangeEnd) {
+        TWrittenNumber from;
+        from.integer = number.integer;
+        from.negative = number.negative;
+        TNumberForm fromForm = bare;
+        fromForm.counting = !countsSomething && bare.counting;
+        if (counted.unit) {
+            fromForm.gender = counted.unit->gender;
+            fromForm.counting = false;
+        } else if (counted.currency) {
+            fromForm.gender = counted.currency->gender;
+            fromForm.counting = false;
+        }
+        TWrittenNumber to;
+        to.integer = *rangeEnd;
+        std::string words = ReadQuantity(from, {}, gramCase, fromForm);
+        AppendWord(words, "až"_cp);
+        AppendWord(words, ReadQuantity(to, counted, gramCase, bare));
+        reading = std::move(words);
+    }
+    if (prep) {
+        VocalisePreposition(list, prep->index, reading);
+    }
+    if (keepPeriod) {
+        reading += '.';
+    }
+    list.Replace(first, after, std::move(reading));
+    return true;
+}
+
+}  // namespace
+
+void ReadNumbers(TTokenList& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].kind == TTokenKind::Number) {
+            ReadNumberAt(list, i);
+        }
+    }
+}
 
 }  // namespace vokadlo

@@ -1,8 +1,139 @@
-// Names with Roman numerals (not yet read: the tokens stay as they are).
+// Roman numerals read as ordinals: after a ruler's name ("Karel IV." Karel čtvrtý, "Jan Pavel
+// II.", "Karla IV." Karla čtvrtého) and before a noun of the ordinal dictionary ("XXI. století").
+#include <span>
+
+#include "core/CodePage.h"
+#include "core/Cp1250Literal.h"
+#include "reading/CzechNumbers.h"
+#include "reading/Ordinal.h"
+#include "reading/PassTools.h"
 #include "reading/Passes.h"
 
 namespace vokadlo {
 
-void ReadRomanNumerals(TTokenList& /*tokens*/) {}
+namespace {
+
+// Men's names that rulers and popes bear; a numeral after one needs no period ("Karel IV").
+constexpr std::string_view kRulers[] = {
+    "Karel",      "Václav"_cp,    "Jan",      "Pavel",     "Jiří"_cp,   "Jindřich"_cp,
+    "Ludvík"_cp,  "Přemysl"_cp,   "Otakar",   "Vladislav", "Ferdinand", "Leopold",
+    "Josef",      "František"_cp, "Rudolf",   "Matyáš"_cp, "Zikmund",   "Boleslav",
+    "Bedřich"_cp, "Fridrich"_cp,  "Vilém"_cp, "Jakub",     "Petr",      "Mikuláš"_cp,
+    "Řehoř"_cp,   "Benedikt",     "Pius",     "Lev",       "Inocenc",   "Klement",
+    "Alexandr",   "Napoleon",     "Eduard",   "Richard",   "Filip",     "Albert",
+    "Konstantin", "Ivan",
+};
+
+// Women's names that queens and empresses bear, in the nominative.
+constexpr std::string_view kQueens[] = {
+    "Alžběta"_cp, "Marie",  "Kateřina"_cp, "Viktorie", "Anna",    "Eliška"_cp,
+    "Markéta"_cp, "Johana", "Ludmila",     "Kristina", "Terezie",
+};
+
+bool InList(std::span<const std::string_view> list, std::string_view word) {
+    for (std::string_view w : list) {
+        if (w == word) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The value of a Roman numeral written canonically (I..MMMCMXCIX), or 0.
+unsigned RomanValue(std::string_view s) {
+    static constexpr struct {
+        std::string_view letters;
+        unsigned value;
+    } kDigits[] = {{"M", 1000}, {"CM", 900}, {"D", 500}, {"CD", 400}, {"C", 100},
+                   {"XC", 90},  {"L", 50},   {"XL", 40}, {"X", 10},   {"IX", 9},
+                   {"V", 5},    {"IV", 4},   {"I", 1}};
+    if (s.empty() || s.size() > 12) {
+        return 0;
+    }
+    unsigned value = 0;
+    std::size_t pos = 0;
+    for (const auto& d : kDigits) {
+        int repeats = 0;
+        while (s.substr(pos, d.letters.size()) == d.letters) {
+            value += d.value;
+            pos += d.letters.size();
+            if (++repeats > 3 || (d.letters.size() == 2 && repeats > 1)) {
+                return 0;
+            }
+        }
+    }
+    return pos == s.size() ? value : 0;
+}
+
+// The gender and case of a ruler's name as written ("Karel", "Karla", "Karlovi", "Alžbětou").
+struct TNameForm {
+    TGender gender = TGender::Animate;
+    TGramCase gramCase = TGramCase::Nominative;
+};
+
+TNameForm NameForm(std::string_view name) {
+    if (InList(kQueens, name)) {
+        return {TGender::Feminine, TGramCase::Nominative};
+    }
+    const auto ends = [&](std::string_view tail) { return name.ends_with(tail); };
+    if (ends("ovi")) {
+        return {TGender::Animate, TGramCase::Dative};
+    }
+    if (ends("em")) {
+        return {TGender::Animate, TGramCase::Instrumental};
+    }
+    if (ends("ou")) {
+        return {TGender::Feminine, TGramCase::Instrumental};
+    }
+    if (ends("a") && !InList(kRulers, name)) {
+        return {TGender::Animate, TGramCase::Genitive};
+    }
+    return {};
+}
+
+}  // namespace
+
+void ReadRomanNumerals(TTokenList& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].kind != TTokenKind::Word || !StartsFree(list, i)) {
+            continue;
+        }
+        const unsigned value = RomanValue(list[i].text);
+        if (value == 0) {
+            continue;
+        }
+        const bool period = list.IsChar(i + 1, '.');
+        // Before a noun of the dictionary: "XXI. století", "II. světová válka".
+        if (period && list.IsInlineSpace(i + 2) && list.Is(i + 3, TTokenKind::Word) &&
+            !IsCapitalised(list[i + 3].text) && ReadOrdinal(list, i, i + 1, value, true)) {
+            continue;
+        }
+        // After a name: a capitalised word and a space before it.
+        if (i < 2 || !list.IsInlineSpace(i - 1) || !list.Is(i - 2, TTokenKind::Word) ||
+            !IsCapitalised(list[i - 2].text)) {
+            continue;
+        }
+        const std::string& name = list[i - 2].text;
+        const bool single = list[i].text.size() == 1;
+        const std::size_t after = i + (period ? 2 : 1);
+        const std::size_t next = SkipInlineSpace(list, after);
+        const bool wordFollows = next != after && list.Is(next, TTokenKind::Word);
+        if (!period && (!InList(kRulers, name) || (single && wordFollows))) {
+            continue;  // "Karel V lese"
+        }
+        if (period && single && wordFollows && IsCapitalised(list[next].text)) {
+            continue;  // "Jan V. Novák": an initial
+        }
+        const TNameForm form = NameForm(name);
+        std::string reading = OrdinalWords(value, form.gender, form.gramCase);
+        if (reading.empty()) {
+            continue;
+        }
+        if (period && PeriodEndsSentence(list, i + 1)) {
+            reading += '.';
+        }
+        list.Replace(i, after, std::move(reading));
+    }
+}
 
 }  // namespace vokadlo

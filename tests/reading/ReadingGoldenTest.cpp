@@ -12,12 +12,12 @@
 namespace vokadlo {
 namespace {
 
-// "\t" and "\n" in the table stand for a tab and a line break.
+// "\n" in the table stands for a line break (so no tag there begins with "n").
 std::string Unescape(std::string_view s) {
     std::string out;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\\' && i + 1 < s.size() && (s[i + 1] == 'n' || s[i + 1] == 't')) {
-            out += s[i + 1] == 'n' ? '\n' : '\t';
+        if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == 'n') {
+            out += '\n';
             ++i;
         } else {
             out += s[i];

@@ -1,0 +1,112 @@
+// The common Czech abbreviations and what a reader says for them.
+#include "reading/AbbreviationTable.h"
+
+#include "core/CodePage.h"
+#include "core/Cp1250Literal.h"
+
+namespace vokadlo {
+
+namespace {
+
+constexpr auto F = TAbbreviationUse::MayEndSentence;
+constexpr auto N = TAbbreviationUse::BeforeWord;
+constexpr auto A = TAbbreviationUse::AgreesWithNext;
+
+// Written (parts ended by "."; spaces between parts are optional), then the reading by case:
+// nominative, genitive, dative, accusative, locative, instrumental (one form: invariant).
+constexpr TAbbreviation kAbbreviations[] = {
+    {"atd.", F, {"a tak dále"_cp}},
+    {"apod.", F, {"a podobně"_cp}},
+    {"aj.", F, {"a jiné"_cp}},
+    {"mj.", N, {"mimo jiné"_cp}},
+    {"např."_cp, N, {"například"_cp}},
+    {"tj.", N, {"to jest"}},
+    {"tzn.", N, {"to znamená"_cp}},
+    {"tzv.", A, {"takzvaný"_cp, "takzvaná"_cp, "takzvané"_cp}},
+    {"resp.", N, {"respektive"}},
+    {"popř."_cp, N, {"popřípadě"_cp}},
+    {"event.", N, {"eventuálně"_cp}},
+    {"vč."_cp, N, {"včetně"_cp}},
+    {"cca", N, {"cirka"}},
+    {"max.", N, {"maximálně"_cp}},
+    {"min.", N, {"minimálně"_cp}},
+    {"zvl.", N, {"zvláště"_cp}},
+    {"č."_cp, N, {"číslo"_cp, "čísla"_cp, "číslu"_cp, "číslo"_cp, "čísle"_cp, "číslem"_cp}},
+    {"str.", N, {"strana", "strany", "straně"_cp, "stranu", "straně"_cp, "stranou"}},
+    {"obr.",
+     N,
+     {"obrázek"_cp, "obrázku"_cp, "obrázku"_cp, "obrázek"_cp, "obrázku"_cp, "obrázkem"_cp}},
+    {"tab.", N, {"tabulka", "tabulky", "tabulce", "tabulku", "tabulce", "tabulkou"}},
+    {"kap.", N, {"kapitola", "kapitoly", "kapitole", "kapitolu", "kapitole", "kapitolou"}},
+    {"odst.", N, {"odstavec", "odstavce", "odstavci", "odstavec", "odstavci", "odstavcem"}},
+    {"písm."_cp,
+     N,
+     {"písmeno"_cp, "písmene"_cp, "písmenu"_cp, "písmeno"_cp, "písmenu"_cp, "písmenem"_cp}},
+    {"roč."_cp,
+     N,
+     {"ročník"_cp, "ročníku"_cp, "ročníku"_cp, "ročník"_cp, "ročníku"_cp, "ročníkem"_cp}},
+    {"tel.", N, {"telefon", "telefonu", "telefonu", "telefon", "telefonu", "telefonem"}},
+    {"ul.", N, {"ulice", "ulice", "ulici", "ulici", "ulici", "ulicí"_cp}},
+    {"nám."_cp,
+     N,
+     {"náměstí"_cp, "náměstí"_cp, "náměstí"_cp, "náměstí"_cp, "náměstí"_cp, "náměstím"_cp}},
+    {"hl. m.",
+     N,
+     {"hlavní město"_cp, "hlavního města"_cp, "hlavnímu městu"_cp, "hlavní město"_cp,
+      "hlavním městě"_cp, "hlavním městem"_cp}},
+    {"sv.", A, {"svatý"_cp, "svatá"_cp, "svaté"_cp}},
+    {"ml.", F, {"mladší"_cp}},
+    {"st.", F, {"starší"_cp}},
+    {"Sb.", F, {"sbírky"_cp}},
+    {"Ing.",
+     N,
+     {"inženýr"_cp, "inženýra"_cp, "inženýrovi"_cp, "inženýra"_cp, "inženýrovi"_cp,
+      "inženýrem"_cp}},
+    {"Mgr.", N, {"magistr", "magistra", "magistrovi", "magistra", "magistrovi", "magistrem"}},
+    {"MUDr.", N, {"doktor", "doktora", "doktorovi", "doktora", "doktorovi", "doktorem"}},
+    {"MVDr.", N, {"doktor", "doktora", "doktorovi", "doktora", "doktorovi", "doktorem"}},
+    {"JUDr.", N, {"doktor", "doktora", "doktorovi", "doktora", "doktorovi", "doktorem"}},
+    {"PhDr.", N, {"doktor", "doktora", "doktorovi", "doktora", "doktorovi", "doktorem"}},
+    {"RNDr.", N, {"doktor", "doktora", "doktorovi", "doktora", "doktorovi", "doktorem"}},
+    {"PaedDr.", N, {"doktor", "doktora", "doktorovi", "doktora", "doktorovi", "doktorem"}},
+    {"Dr.", N, {"doktor", "doktora", "doktorovi", "doktora", "doktorovi", "doktorem"}},
+    {"Bc.",
+     N,
+     {"bakalář"_cp, "bakaláře"_cp, "bakaláři"_cp, "bakaláře"_cp, "bakaláři"_cp, "bakalářem"_cp}},
+    {"prof.",
+     N,
+     {"profesor", "profesora", "profesorovi", "profesora", "profesorovi", "profesorem"}},
+    {"doc.", N, {"docent", "docenta", "docentovi", "docenta", "docentovi", "docentem"}},
+    {"kpt.",
+     N,
+     {"kapitán"_cp, "kapitána"_cp, "kapitánovi"_cp, "kapitána"_cp, "kapitánovi"_cp,
+      "kapitánem"_cp}},
+    {"plk.",
+     N,
+     {"plukovník"_cp, "plukovníka"_cp, "plukovníkovi"_cp, "plukovníka"_cp, "plukovníkovi"_cp,
+      "plukovníkem"_cp}},
+    {"gen.",
+     N,
+     {"generál"_cp, "generála"_cp, "generálovi"_cp, "generála"_cp, "generálovi"_cp,
+      "generálem"_cp}},
+    {"s. r. o.", F, {"s ručením omezeným"_cp}},
+    {"spol. s r. o.", F, {"společnost s ručením omezeným"_cp}},
+    {"a. s.",
+     F,
+     {"akciová společnost"_cp, "akciové společnosti"_cp, "akciové společnosti"_cp,
+      "akciovou společnost"_cp, "akciové společnosti"_cp, "akciovou společností"_cp}},
+    {"s. p.", F, {"státní podnik"_cp}},
+    {"o. p. s.", F, {"obecně prospěšná společnost"_cp}},
+    {"z. s.", F, {"zapsaný spolek"_cp}},
+    {"př. n. l."_cp, F, {"před naším letopočtem"_cp}},
+    {"n. l.", F, {"našeho letopočtu"_cp}},
+    {"§"_cp, N, {"paragraf", "paragrafu", "paragrafu", "paragraf", "paragrafu", "paragrafem"}},
+};
+
+}  // namespace
+
+std::span<const TAbbreviation> Abbreviations() {
+    return kAbbreviations;
+}
+
+}  // namespace vokadlo
