@@ -148,8 +148,14 @@ TTokenList Tokenise(std::string_view input, std::size_t begin, std::size_t end,
     while (pos < end) {
         if (options.tags && (s[pos] == '\\' || s[pos] == '{')) {
             if (const std::size_t length = TagLength(s, pos); length > 0) {
-                list.tokens.push_back(
-                    {TTokenKind::Tag, std::string(s.substr(pos, length)), pos, length});
+                // Its characters in the code page, like every other token's.
+                TToken tag{TTokenKind::Tag, {}, pos, length};
+                for (std::size_t at = pos; at < pos + length;) {
+                    const TChar c = ReadChar(s, at);
+                    tag.text += c.byte < 0 ? '?' : static_cast<char>(c.byte);
+                    at += c.length;
+                }
+                list.tokens.push_back(std::move(tag));
                 pos += length;
                 continue;
             }
