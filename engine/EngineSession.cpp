@@ -14,7 +14,9 @@
 #include "platform/EventLoop.h"
 #include "platform/PacedSilentPlayer.h"
 #include "platform/Platform.h"
+#ifndef VOKADLO_NO_SOUND_CARD
 #include "platform/PortAudioPlayer.h"
+#endif
 #include "platform/RegSettingsStore.h"
 #include "platform/StderrNotice.h"
 #include "platform/VirtualClock.h"
@@ -32,7 +34,9 @@ bool sessionExists = false;
 struct TEngineSession::TServices {
     std::optional<TVirtualClock> clock;
     std::optional<TEventLoop> loop;
+#ifndef VOKADLO_NO_SOUND_CARD
     std::optional<TPortAudioPlayer> soundCard;
+#endif
     std::optional<TPacedSilentPlayer> pacedSilence;
     std::optional<TSilentPlayer> silence;
     std::optional<TStderrNotice> notice;
@@ -109,14 +113,20 @@ TEngineSession::TEngineSession(TSessionConfig config, TSessionEvents events)
         s.player = &s.silence.emplace();
     }
     if (!s.player) {
+#ifdef VOKADLO_NO_SOUND_CARD
+        soundProblem_ = "built without sound output";  // into a library that only renders
+#else
         TPortAudioPlayer& card = s.soundCard.emplace();
         if (card.Open()) {
             s.player = &card;
         } else {
             soundProblem_ = card.Problem();
             s.soundCard.reset();
-            s.player = &s.pacedSilence.emplace();
         }
+#endif
+    }
+    if (!s.player) {
+        s.player = &s.pacedSilence.emplace();
     }
     s.timers = config_.timers;
     if (!s.timers) {

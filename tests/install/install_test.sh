@@ -1,9 +1,9 @@
 #!/bin/sh
 # Installs the build into a fresh prefix as a user would, then uses what was installed: the
-# speaker, its manual, and libvokadlo through pkg-config with the example program.
-#   install_test.sh BUILD_DIR SOURCE_DIR CXX [EXTRA_CXX_FLAGS...]
+# speaker, its manual, and libvokadlo through pkg-config with the C and Python examples.
+#   install_test.sh BUILD_DIR SOURCE_DIR CC [EXTRA_CFLAGS...]
 set -eu
-build="$1" source="$2" cxx="$3"
+build="$1" source="$2" cc="$3"
 shift 3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -35,11 +35,33 @@ fi
 
 libdir=$(dirname "$(find "$prefix" -name vokadlo.pc | head -n 1)")/..
 export PKG_CONFIG_PATH="$libdir/pkgconfig"
+# Only the C interface leaves the library, and it needs no sound library.
+[ -s "$prefix/include/vokadlo/vokadlo.h" ]
+[ "$(find "$prefix/include" -type f | wc -l)" -eq 1 ]
+nm -D --defined-only "$libdir/libvokadlo.so" | awk '{ print $NF }' > "$work/symbols"
+fail() { echo "install test: $1" >&2; exit 1; }
+if grep -v '^vokadlo_' "$work/symbols"; then fail "libvokadlo exports the symbols above"; fi
+grep -qx vokadlo_synthesize "$work/symbols"
+readelf -d "$libdir/libvokadlo.so" > "$work/dynamic"
+if grep -qi portaudio "$work/dynamic"; then fail "libvokadlo needs PortAudio"; fi
+grep -q 'SONAME.*libvokadlo\.so\.[0-9]' "$work/dynamic"
+if pkg-config --cflags vokadlo | grep -q 'std='; then fail "pkg-config gives a language standard"; fi
+
 # shellcheck disable=SC2046
-"$cxx" "$@" "$source/examples/speak-to-file.cpp" $(pkg-config --cflags --libs vokadlo) \
-    -o "$work/speak-to-file"
+"$cc" -std=c99 -Wall -Wextra -pedantic -Werror "$@" "$source/examples/speak-to-file.c" \
+    $(pkg-config --cflags --libs vokadlo) -o "$work/speak-to-file"
 LD_LIBRARY_PATH="$libdir" "$work/speak-to-file" "$work/example.wav" 'Dobrý den \mrk=7\světe' \
     > "$work/marks"
-grep -qx 'bookmark 7' "$work/marks"
+grep -q '^mark 7 at sample [1-9]' "$work/marks"
 [ "$(wc -c < "$work/example.wav")" -gt 10000 ]
-echo "installed into a fresh prefix and used: speaker, module, manuals, libvokadlo and its example"
+
+# The Python module beside the library, run by its example (not in a sanitizer build, whose
+# library an interpreter cannot load).
+module=$(find "$prefix" -path '*/vokadlo/__init__.py' | head -n 1)
+if [ $# -eq 0 ] && [ -n "$module" ] && command -v python3 > /dev/null 2>&1; then
+    PYTHONPATH=$(dirname "$(dirname "$module")") python3 "$source/examples/speak.py" \
+        "$work/python.wav" 'Dobrý den \mrk=7\světe' > "$work/python.out"
+    grep -q '^mark 7 at sample [1-9]' "$work/python.out"
+    [ "$(wc -c < "$work/python.wav")" -gt 10000 ]
+fi
+echo "installed into a fresh prefix and used: speaker, module, manuals, libvokadlo from C and Python"
