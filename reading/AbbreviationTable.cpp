@@ -99,6 +99,9 @@ constexpr TAbbreviation kAbbreviations[] = {
     {"o. p. s.", F, {"obecně prospěšná společnost"_cp}},
     {"z. s.", F, {"zapsaný spolek"_cp}},
     {"př. n. l."_cp, F, {"před naším letopočtem"_cp}},
+    {"n. m.", F, {"nad mořem"_cp}},
+    {"Ph.D.", F, {"pé há dé"_cp}},
+    {"CSc.", F, {"cé es cé"_cp}},
     {"n. l.", F, {"našeho letopočtu"_cp}},
     {"§"_cp, N, {"paragraf", "paragrafu", "paragrafu", "paragraf", "paragrafu", "paragrafem"}},
 };

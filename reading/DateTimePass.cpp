@@ -53,6 +53,46 @@ std::string DateWords(unsigned day, int month, TGramCase gramCase,
     return out;
 }
 
+// "od 10. do 12. června", "5.–7. 5.": the bare day before a date that starts at i, read as an
+// ordinal in the same case.
+void ReadDayBefore(TTokenList& list, std::size_t i, TGramCase gramCase) {
+    std::size_t j = i;
+    if (j > 0 && list.IsInlineSpace(j - 1)) {
+        --j;
+    }
+    if (j == 0) {
+        return;
+    }
+    const TToken& link = list[j - 1];
+    const bool dash = link.IsChar('-') || link.IsChar('\x96');
+    if (!dash && !(link.kind == TTokenKind::Word && (link.text == "do" || link.text == "až"_cp))) {
+        return;
+    }
+    std::size_t k = j - 1;
+    if (k > 0 && list.IsInlineSpace(k - 1)) {
+        --k;
+    }
+    if (k < 2 || !list.IsChar(k - 1, '.') || !IsOpen(list, k - 2) || !StartsFree(list, k - 2)) {
+        return;
+    }
+    const auto day = SmallNumber(list, k - 2, 2, 1, 31);
+    if (!day) {
+        return;
+    }
+    const auto prep = PrepositionBefore(list, k - 2);
+    const TGramCase c = prep ? DateCase(prep) : gramCase;
+    std::string reading = OrdinalWords(*day, TGender::Inanimate, c);
+    if (dash) {
+        reading += " až"_cp;  // the dash is read as "až"
+        if (j == i) {
+            reading += ' ';
+        }
+        list.Replace(k - 2, j, std::move(reading));
+    } else {
+        list.Replace(k - 2, k, std::move(reading));
+    }
+}
+
 void Finish(TTokenList& list, std::size_t first, std::size_t end, std::string reading,
             const std::optional<TPrepositionBefore>& prep) {
     if (prep) {
@@ -81,6 +121,7 @@ bool ReadDayFirst(TTokenList& list, std::size_t i) {
             return false;  // "1.2.3"
         }
         const TGramCase c = DateCase(prep);
+        ReadDayBefore(list, i, c);
         std::string reading = DateWords(*day, static_cast<int>(*month), c, year, c);
         if (!year && PeriodEndsSentence(list, m + 1)) {
             reading += '.';
@@ -105,6 +146,7 @@ bool ReadDayFirst(TTokenList& list, std::size_t i) {
         if (c == TGramCase::Dative && prep && prep->gramCase == TGramCase::Locative) {
             c = TGramCase::Locative;  // "po 1. lednu"
         }
+        ReadDayBefore(list, i, c);
         std::string reading = OrdinalWords(*day, TGender::Inanimate, c);
         AppendWord(reading, written);
         if (year) {
@@ -213,6 +255,13 @@ bool ReadTime(TTokenList& list, std::size_t i) {
         reading += '.';
     }
     Finish(list, i, end, std::move(reading), prep);
+    // "8:00–17:00": the dash between two times is read as "až".
+    const std::size_t dash = SkipInlineSpace(list, end);
+    const std::size_t next = SkipInlineSpace(list, dash + 1);
+    if ((list.IsChar(dash, '-') || list.IsChar(dash, '\x96')) &&
+        list.Is(next, TTokenKind::Number) && ReadTime(list, next)) {
+        list.Replace(end, next, std::string(" až "_cp));
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Cardinals and ordinals with what follows them: "10 000", "-5", "3,5 kg", "12,50 Kč", "199,-",
 // "1/2", "5–10 km", "20 °C", "3. den", "na 2. místě", "do 5 kg", "s 2 dětmi".
 #include "core/Cp1250Literal.h"
+#include "reading/CzechNumbers.h"
 #include "reading/Grammar.h"
 #include "reading/Ordinal.h"
 #include "reading/PassTools.h"
@@ -42,7 +43,7 @@ std::optional<TCountedMatch> MatchCounted(const TTokenList& list, std::size_t k,
     if (firstKind == TTokenKind::Number || firstKind == TTokenKind::Space) {
         return std::nullopt;
     }
-    for (std::size_t n = 4; n >= 1; --n) {
+    for (std::size_t n = 5; n >= 1; --n) {
         if (k + n > list.size()) {
             continue;
         }
@@ -50,14 +51,16 @@ std::optional<TCountedMatch> MatchCounted(const TTokenList& list, std::size_t k,
         bool usable = true;
         for (std::size_t t = k; t < k + n && usable; ++t) {
             const TToken& token = list[t];
-            if (!IsOpen(list, t) || token.kind == TTokenKind::Space) {
+            if (!IsOpen(list, t)) {
                 usable = false;
+            } else if (token.kind == TTokenKind::Space) {
+                // Only after a number inside: "l/100 km".
+                usable = t > k && list[t - 1].kind == TTokenKind::Number && token.text == " ";
+                written += ' ';
             } else if (token.kind == TTokenKind::Foreign) {
                 written += list.Utf8(token);
             } else if (token.kind == TTokenKind::Number) {
-                // "m2", "cm3"
-                usable = t > k && list[t - 1].kind == TTokenKind::Word &&
-                         (token.text == "2" || token.text == "3");
+                usable = t > k;  // "m2", "cm3", "l/100 km"
                 written += token.text;
             } else {
                 written += token.text;
@@ -104,6 +107,18 @@ bool IsVerbOrShortWord(std::string_view word) {
         }
     }
     return false;
+}
+
+// "jednou", "dvakrát", "třikrát", "pětkrát".
+std::string TimesWords(std::uint64_t n) {
+    static constexpr std::string_view kSmall[] = {"nula", "jednou", "dvakrát"_cp, "třikrát"_cp,
+                                                  "čtyřikrát"_cp};
+    if (n < 5) {
+        return std::string(kSmall[n]);
+    }
+    std::string words = CardinalWords(n);
+    words += "krát"_cp;
+    return words;
 }
 
 bool IsRangeDash(const TTokenList& list, std::size_t i) {
@@ -235,7 +250,15 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
             }
         }
     } else if (glued && list.Is(end, TTokenKind::Word)) {
-        return false;  // "5x", "3D"
+        // "3x denně" třikrát; anything else glued ("3D", "5G") stays.
+        const bool times = (list[end].text == "x" || list[end].text == "krát"_cp) &&
+                           !list.Is(end + 1, TTokenKind::Number) && number.decimals.empty() &&
+                           !grouped && !rangeEnd && !number.negative;
+        if (!times || !StartsFree(list, first)) {
+            return false;
+        }
+        list.Replace(first, end + 1, TimesWords(number.integer));
+        return true;
     }
     if (currencyBefore && !counted.currency && !counted.unit) {
         counted = {};

@@ -23,6 +23,10 @@ constexpr TCountedWord kCountedWords[] = {
     {"tis."_cp, G::Inanimate, {"tisíc"_cp, "tisíce"_cp, "tisíce"_cp, "tisíc"_cp}, "", true},
     {"mil.", G::Inanimate, {"milion", "miliony", "milionu", "milionů"_cp}, "", true},
     {"mld.", G::Feminine, {"miliarda", "miliardy", "miliardy", "miliard"}, "", true},
+    {"bil.", G::Inanimate, {"bilion", "biliony", "bilionu", "bilionů"_cp}, "", true},
+    {"bilion", G::Inanimate, {"bilion", "biliony", "bilionu", "bilionů"_cp}, "", true},
+    {"biliony", G::Inanimate, {"bilion", "biliony", "bilionu", "bilionů"_cp}, "", true},
+    {"bilionů"_cp, G::Inanimate, {"bilion", "biliony", "bilionu", "bilionů"_cp}, "", true},
     {"tisíc"_cp, G::Inanimate, {"tisíc"_cp, "tisíce"_cp, "tisíce"_cp, "tisíc"_cp}, "", true},
     {"tisíce"_cp, G::Inanimate, {"tisíc"_cp, "tisíce"_cp, "tisíce"_cp, "tisíc"_cp}, "", true},
     {"milion", G::Inanimate, {"milion", "miliony", "milionu", "milionů"_cp}, "", true},
@@ -223,7 +227,9 @@ std::string ReadQuantity(const TWrittenNumber& number, const TCounted& counted, 
     } else if (currency || word) {
         const auto& forms = currency ? currency->forms : word->forms;
         form.gender = currency ? currency->gender : word->gender;
-        if (auto f = CaseForm(forms, form.gender, plural, gramCase)) {
+        if (word && word->scale && word->written.find('.') == std::string_view::npos) {
+            noun = word->written;  // "3 bilionů": the case the writer chose
+        } else if (auto f = CaseForm(forms, form.gender, plural, gramCase)) {
             noun = *f;
         } else {
             form.gramCase = TGramCase::Nominative;
