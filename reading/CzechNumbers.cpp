@@ -132,7 +132,23 @@ constexpr std::array<TCaseRow, 4> kSoftEndings = {{
     {"í"_cp, "ího"_cp, "ímu"_cp, "í"_cp, "ím"_cp, "ím"_cp},
 }};
 
-std::string Ordinal(std::string_view stem, bool soft, TGender gender, TGramCase gramCase) {
+// Plural endings: hard by gender, soft the same for all ("první", "prvních", ...).
+constexpr std::array<TCaseRow, 4> kHardPluralEndings = {{
+    {"í"_cp, "ých"_cp, "ým"_cp, "é"_cp, "ých"_cp, "ými"_cp},
+    {"é"_cp, "ých"_cp, "ým"_cp, "é"_cp, "ých"_cp, "ými"_cp},
+    {"é"_cp, "ých"_cp, "ým"_cp, "é"_cp, "ých"_cp, "ými"_cp},
+    {"á"_cp, "ých"_cp, "ým"_cp, "á"_cp, "ých"_cp, "ými"_cp},
+}};
+constexpr TCaseRow kSoftPluralEndings = {"í"_cp, "ích"_cp, "ím"_cp, "í"_cp, "ích"_cp, "ími"_cp};
+
+std::string Ordinal(std::string_view stem, bool soft, TGender gender, TGramCase gramCase,
+                    bool plural = false) {
+    if (plural) {
+        std::string word(stem);
+        word += soft ? kSoftPluralEndings[Index(gramCase)]
+                     : kHardPluralEndings[static_cast<std::size_t>(gender)][Index(gramCase)];
+        return word;
+    }
     const auto& endings = soft ? kSoftEndings : kHardEndings;
     std::string word(stem);
     word += endings[static_cast<std::size_t>(gender)][Index(gramCase)];
@@ -234,29 +250,29 @@ std::string CardinalWords(std::uint64_t n, const TNumberForm& form) {
     return out;
 }
 
-std::string OrdinalWords(unsigned n, TGender gender, TGramCase gramCase) {
+std::string OrdinalWords(unsigned n, TGender gender, TGramCase gramCase, bool plural) {
     std::string out;
     if (n == 0 || n > 1000) {
         return out;
     }
     if (n == 1000) {
-        return Ordinal("tisíc"_cp, true, gender, gramCase);
+        return Ordinal("tisíc"_cp, true, gender, gramCase, plural);
     }
     if (const unsigned h = n / 100; h > 0) {
         if (n % 100 == 0) {
-            return Ordinal(kOrdinalHundreds[h], false, gender, gramCase);
+            return Ordinal(kOrdinalHundreds[h], false, gender, gramCase, plural);
         }
         // "sto první", "dvě stě padesátý"
         AppendBelowThousand(out, h * 100, {.counting = false}, false);
         n %= 100;
     }
     if (n >= 20) {
-        AppendWord(out, Ordinal(kOrdinalTens[n / 10], false, gender, gramCase));
+        AppendWord(out, Ordinal(kOrdinalTens[n / 10], false, gender, gramCase, plural));
         n %= 10;
     }
     if (n > 0) {
         const TOrdinalStem& stem = kOrdinalUnits[n];
-        AppendWord(out, Ordinal(stem.stem, stem.soft, gender, gramCase));
+        AppendWord(out, Ordinal(stem.stem, stem.soft, gender, gramCase, plural));
     }
     return out;
 }

@@ -30,9 +30,10 @@ TPlural PluralOf(std::uint64_t n);
 // 1999 -> "tisíc devět set devadesát devět"; 2 feminine dative -> "dvěma".
 std::string CardinalWords(std::uint64_t n, const TNumberForm& form = {.counting = true});
 
-// The ordinal words of n (1..1000) in the gender and case (singular); empty outside that range.
-// 21 feminine nominative -> "dvacátá první"; 3 neuter locative -> "třetím".
-std::string OrdinalWords(unsigned n, TGender gender, TGramCase gramCase);
+// The ordinal words of n (1..1000) in the gender, case and number; empty outside that range.
+// 21 feminine nominative -> "dvacátá první"; 3 neuter locative -> "třetím"; 90 neuter plural
+// locative -> "devadesátých".
+std::string OrdinalWords(unsigned n, TGender gender, TGramCase gramCase, bool plural = false);
 
 // Appends a word to `out`, with a space before it when `out` does not end in one or is empty.
 void AppendWord(std::string& out, std::string_view word);

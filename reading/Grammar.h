@@ -26,6 +26,9 @@ struct TNounForm {
     TGender gender;
     TGramCase gramCase;
     bool plural;
+    // A plural form with its case known ("letech"), which an ordinal agrees with in the plural
+    // ("v 90. letech" v devadesátých letech).
+    bool countedPlural = false;
     // Other cases the same form may stand in (a bit per TGramCase), e.g. "dni" genitive and
     // dative and locative.
     unsigned cases;

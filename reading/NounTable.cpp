@@ -181,6 +181,20 @@ constexpr TNoun kNouns[] = {
       "prezidenti"}},
 };
 
+// Plural nouns an ordinal stands before, by case.
+struct TPluralNoun {
+    TGender gender;
+    std::string_view forms[6];
+};
+constexpr TPluralNoun kPluralNouns[] = {
+    {G::Neuter, {"léta"_cp, "let", "letům"_cp, "léta"_cp, "letech", "lety"}},
+    {G::Feminine,
+     {"narozeniny", "narozenin", "narozeninám"_cp, "narozeniny", "narozeninách"_cp,
+      "narozeninami"}},
+    {G::Inanimate,
+     {"ročníky"_cp, "ročníků"_cp, "ročníkům"_cp, "ročníky"_cp, "ročnících"_cp, "ročníky"_cp}},
+};
+
 bool EndsWith(std::string_view s, std::string_view tail) {
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }
@@ -193,6 +207,24 @@ std::optional<TNounForm> FindNoun(std::string_view word, std::optional<TGramCase
     }
     const std::string lower = LowerCase(word);
     std::optional<TNounForm> found;
+    for (const TPluralNoun& noun : kPluralNouns) {
+        for (unsigned c = 0; c < 6; ++c) {
+            if (noun.forms[c] != lower) {
+                continue;
+            }
+            const auto gramCase = static_cast<TGramCase>(c);
+            if (!found) {
+                found = TNounForm{noun.gender, gramCase, true, true, 0};
+            }
+            found->cases |= 1u << c;
+            if (preferred && *preferred == gramCase) {
+                found->gramCase = gramCase;
+            }
+        }
+        if (found) {
+            return found;
+        }
+    }
     for (const TNoun& noun : kNouns) {
         for (unsigned c = 0; c < 7; ++c) {
             if (noun.forms[c] != lower) {
@@ -201,7 +233,7 @@ std::optional<TNounForm> FindNoun(std::string_view word, std::optional<TGramCase
             const bool plural = c == 6;
             const auto gramCase = plural ? TGramCase::Nominative : static_cast<TGramCase>(c);
             if (!found) {
-                found = TNounForm{noun.gender, gramCase, plural, 0};
+                found = TNounForm{noun.gender, gramCase, plural, false, 0};
             }
             if (found->gender == noun.gender && found->plural == plural) {
                 found->cases |= 1u << static_cast<unsigned>(gramCase);

@@ -1,5 +1,8 @@
 // Cardinals and ordinals with what follows them: "10 000", "-5", "3,5 kg", "12,50 Kč", "199,-",
 // "1/2", "5–10 km", "20 °C", "3. den", "na 2. místě", "do 5 kg", "s 2 dětmi".
+#include <vector>
+
+#include "core/CodePage.h"
 #include "core/Cp1250Literal.h"
 #include "reading/CzechNumbers.h"
 #include "reading/Grammar.h"
@@ -148,6 +151,84 @@ TGramCase CaseFor(const TTokenList& list, const TPrepositionBefore& prep, const 
     return prep.gramCase;
 }
 
+// True when a telephone word stands just before token i ("tel. ", "Tel.: ", "mobil ").
+bool AfterPhoneWord(const TTokenList& list, std::size_t i) {
+    static constexpr std::string_view kWords[] = {"tel", "telefon", "mobil", "mob", "fax"};
+    for (std::size_t back = 1; back <= 4 && back <= i; ++back) {
+        const TToken& t = list[i - back];
+        if (t.kind == TTokenKind::Word) {
+            const std::string lower = LowerCase(t.text);
+            for (std::string_view w : kWords) {
+                if (w == lower) {
+                    return true;
+                }
+            }
+            return false;
+        }
+        if (!(t.kind == TTokenKind::Space || t.IsChar('.') || t.IsChar(':'))) {
+            return false;
+        }
+    }
+    return false;
+}
+
+// A telephone number in groups ("603 123 456", "+420 603 123 456", "tel. 2 2451 1111"), read
+// group by group with a pause between.
+bool ReadPhone(TTokenList& list, std::size_t first, std::size_t i, bool plus) {
+    std::vector<std::size_t> groups = {i};
+    std::size_t end = i + 1;
+    while (list.IsInlineSpace(end) && list[end].text == " " &&
+           list.Is(end + 1, TTokenKind::Number) && list[end + 1].text.size() <= 4) {
+        groups.push_back(end + 1);
+        end += 2;
+    }
+    const bool threeByThree = groups.size() == 3 && list[i].text.size() == 3 &&
+                              list[groups[1]].text.size() == 3 &&
+                              list[groups[2]].text.size() == 3 && list[groups[2]].text != "000" &&
+                              list[groups[1]].text != "000";
+    const bool phone = (plus && groups.size() >= 2) ||
+                       (AfterPhoneWord(list, first) && groups.size() >= 2) || threeByThree;
+    if (!phone || list.Is(end, TTokenKind::Word) || list.Is(end, TTokenKind::Number) ||
+        MatchCounted(list, SkipInlineSpace(list, end), true)) {
+        return false;
+    }
+    std::string reading = plus ? "plus" : "";
+    for (std::size_t g : groups) {
+        if (!reading.empty()) {
+            reading += g == i ? " " : ", ";
+        }
+        std::string_view digits = list[g].text;
+        std::string words;
+        while (digits.size() > 1 && digits[0] == '0') {
+            AppendWord(words, "nula");
+            digits.remove_prefix(1);
+        }
+        AppendWord(words,
+                   CardinalWords(static_cast<std::uint64_t>(std::stoull(std::string(digits)))));
+        reading += words;
+    }
+    list.Replace(first, end, std::move(reading));
+    return true;
+}
+
+// "5letý", "5-letá", "20procentní": the number's genitive joined to the adjective
+// ("pětiletý", "dvacetiprocentní").
+bool ReadCompound(TTokenList& list, std::size_t i, std::size_t word) {
+    const std::string& w = list[word].text;
+    const auto n = NumberValue(list, i);
+    if (!n || *n == 0 || *n > 1000 || IsCapitalised(w) || !LooksLikeAdjective(w) ||
+        list.Is(word + 1, TTokenKind::Number)) {
+        return false;
+    }
+    std::string stem = *n == 1 ? std::string("jedno")
+                       : *n == 100
+                           ? std::string("sto")
+                           : CardinalWords(*n, {TGender::Inanimate, TGramCase::Genitive, false});
+    std::erase(stem, ' ');
+    list.Replace(i, word + 1, stem + w);
+    return true;
+}
+
 // Reads the number at token i with what belongs to it; returns false to leave it as written.
 bool ReadNumberAt(TTokenList& list, std::size_t i) {
     TWrittenNumber number;
@@ -171,6 +252,19 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         return false;
     }
     number.integer = *value;
+    if (!currencyBefore && !number.negative && ReadPhone(list, first, i, number.positive)) {
+        return true;
+    }
+    if (!number.negative && !number.positive && !currencyBefore) {
+        // "5letý", "5-letý"
+        if (list.Is(i + 1, TTokenKind::Word) && ReadCompound(list, i, i + 1)) {
+            return true;
+        }
+        if (list.IsChar(i + 1, '-') && list.Is(i + 2, TTokenKind::Word) &&
+            ReadCompound(list, i, i + 2)) {
+            return true;
+        }
+    }
     std::size_t end = i + 1;
     bool grouped = false;
     if (list[i].text.size() <= 3) {
@@ -192,7 +286,11 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
             j += 2;
             ++groups;
         }
-        if (groups >= 2 && !(list.IsChar(j, '.') && list.Is(j + 1, TTokenKind::Number))) {
+        const auto counted = MatchCounted(list, SkipInlineSpace(list, j), false);
+        const bool money = groups == 1 && ((counted && counted->counted.currency) ||
+                                           (list.IsChar(j, ',') && IsRangeDash(list, j + 1)));
+        if ((groups >= 2 || money) &&
+            !(list.IsChar(j, '.') && list.Is(j + 1, TTokenKind::Number))) {
             number.integer = dotted;
             end = j;
             grouped = true;

@@ -27,12 +27,14 @@ bool ReadOrdinal(TTokenList& list, std::size_t first, std::size_t dot, std::uint
     TGender gender = TGender::Inanimate;
     TGramCase gramCase = asked.value_or(TGramCase::Nominative);
     const auto noun = FindNoun(list[nounAt].text, asked);
-    if (knownNounOnly && (!noun || noun->plural)) {
+    if (knownNounOnly && (!noun || (noun->plural && !noun->countedPlural))) {
         return false;
     }
-    if (noun && !noun->plural) {
+    bool plural = false;
+    if (noun && (!noun->plural || noun->countedPlural)) {
         gender = noun->gender;
         gramCase = noun->gramCase;
+        plural = noun->countedPlural;
     } else if (LooksLikeAdjective(list[word].text)) {
         const std::string& a = list[word].text;
         if (a.ends_with("á"_cp)) {
@@ -63,7 +65,8 @@ bool ReadOrdinal(TTokenList& list, std::size_t first, std::size_t dot, std::uint
             gramCase = TGramCase::Nominative;
         }
     }
-    const std::string reading = OrdinalWords(static_cast<unsigned>(value), gender, gramCase);
+    const std::string reading =
+        OrdinalWords(static_cast<unsigned>(value), gender, gramCase, plural);
     if (reading.empty()) {
         return false;
     }
