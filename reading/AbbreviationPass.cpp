@@ -82,6 +82,16 @@ std::size_t Match(const TTokenList& list, std::size_t i, const std::vector<TPart
     return t;
 }
 
+// True when a number the number pass read follows after a space ("s. 45").
+bool BeforeNumber(const TTokenList& list, std::size_t end) {
+    const std::size_t next = SkipInlineSpace(list, end);
+    if (next == end || !list.Is(next, TTokenKind::Read)) {
+        return false;
+    }
+    const std::string_view source = list.Utf8(list[next]);
+    return !source.empty() && source[0] >= '0' && source[0] <= '9';
+}
+
 std::string_view Agreeing(const TAbbreviation& row, const TTokenList& list, std::size_t next) {
     TGender gender = TGender::Inanimate;
     if (list.Is(next, TTokenKind::Word)) {
@@ -125,6 +135,9 @@ void ReadAbbreviations(TTokenList& list) {
             std::size_t lastPeriod = 0;
             const std::size_t end = Match(list, i, parts, lastPeriod);
             if (end == 0) {
+                continue;
+            }
+            if (row->use == TAbbreviationUse::BeforeNumber && !BeforeNumber(list, end)) {
                 continue;
             }
             const auto prep = PrepositionBefore(list, i);

@@ -11,12 +11,28 @@ namespace {
 constexpr auto F = TAbbreviationUse::MayEndSentence;
 constexpr auto N = TAbbreviationUse::BeforeWord;
 constexpr auto A = TAbbreviationUse::AgreesWithNext;
+constexpr auto B = TAbbreviationUse::BeforeNumber;
 
 // Written (parts ended by "."; spaces between parts are optional), then the reading by case:
 // nominative, genitive, dative, accusative, locative, instrumental (one form: invariant).
 constexpr TAbbreviation kAbbreviations[] = {
     {"atd.", F, {"a tak dále"_cp}},
     {"apod.", F, {"a podobně"_cp}},
+    {"atp.", F, {"a tak podobně"_cp}},
+    {"příp."_cp, N, {"případně"_cp}},
+    {"zejm.", N, {"zejména"_cp}},
+    {"vs.", N, {"versus"}},
+    {"cca.", N, {"cirka"}},
+    {"stol.",
+     F,
+     {"století"_cp, "století"_cp, "století"_cp, "století"_cp, "století"_cp, "stoletím"_cp}},
+    {"č. p."_cp,
+     N,
+     {"číslo popisné"_cp, "čísla popisného"_cp, "číslu popisnému"_cp, "číslo popisné"_cp,
+      "čísle popisném"_cp, "číslem popisným"_cp}},
+    {"s.", B, {"strana", "strany", "straně"_cp, "stranu", "straně"_cp, "stranou"}},
+    {"r.", B, {"roku", "roku", "roku", "rok", "roce", "rokem"}},
+    {"p. n. l.", F, {"před naším letopočtem"_cp}},
     {"aj.", F, {"a jiné"_cp}},
     {"mj.", N, {"mimo jiné"_cp}},
     {"např."_cp, N, {"například"_cp}},

@@ -11,6 +11,7 @@ enum class TAbbreviationUse : std::uint8_t {
     MayEndSentence,  // "atd.": its period may also end the sentence
     BeforeWord,      // "např.", "Ing.": a word always follows, the period never ends a sentence
     AgreesWithNext,  // "sv.", "tzv.": masculine, feminine, neuter by the noun that follows
+    BeforeNumber,    // "s. 45", "r. 1999": only before a number
 };
 
 struct TAbbreviation {

@@ -172,8 +172,8 @@ bool AfterPhoneWord(const TTokenList& list, std::size_t i) {
     return false;
 }
 
-// A telephone number in groups ("603 123 456", "+420 603 123 456", "tel. 2 2451 1111"), read
-// group by group with a pause between.
+// A telephone number in groups ("603 123 456", "+420 603 123 456", "tel. 2 2451 1111") or a
+// postal code ("110 00 Praha"), read group by group with a pause between.
 bool ReadPhone(TTokenList& list, std::size_t first, std::size_t i, bool plus) {
     std::vector<std::size_t> groups = {i};
     std::size_t end = i + 1;
@@ -186,7 +186,12 @@ bool ReadPhone(TTokenList& list, std::size_t first, std::size_t i, bool plus) {
                               list[groups[1]].text.size() == 3 &&
                               list[groups[2]].text.size() == 3 && list[groups[2]].text != "000" &&
                               list[groups[1]].text != "000";
-    const bool phone = (plus && groups.size() >= 2) ||
+    // "110 00 Praha 1": a postal code before the place.
+    const std::size_t place = SkipInlineSpace(list, end);
+    const bool postal = groups.size() == 2 && list[i].text.size() == 3 &&
+                        list[groups[1]].text.size() == 2 && place != end &&
+                        list.Is(place, TTokenKind::Word) && IsCapitalised(list[place].text);
+    const bool phone = postal || (plus && groups.size() >= 2) ||
                        (AfterPhoneWord(list, first) && groups.size() >= 2) || threeByThree;
     if (!phone || list.Is(end, TTokenKind::Word) || list.Is(end, TTokenKind::Number) ||
         MatchCounted(list, SkipInlineSpace(list, end), true)) {
