@@ -8,7 +8,9 @@ Every line of each TEXTS file is one text.  It is rendered by the engine
 built-in voice) and by dita through festival (cached by text in the cache
 folder).  Printed: the mel-cepstral distortion of every text after dynamic
 time warping, its mean, and for every unit its level relative to the vowels
-in dita's speech and in the engine's output, with the difference.
+in dita's speech and in the engine's output, with the difference, and the
+distortion over the frames dita spends in the unit's phones (mean, and share
+of the whole).
 
 The engine's level of a unit is the RMS of its recording's periods times the
 factor the engine applies to it (gain table, volumes), taken over every time
@@ -150,11 +152,23 @@ def dita_powers(wav, segments, into):
             into.setdefault(unit, []).append(float(np.mean(x[a:b] ** 2)))
 
 
+def frame_units(segments, y):
+    """The unit (or "-") under each frame of dita's signal y."""
+    count = len(melcep.frames(y))
+    centre = (np.arange(count) * melcep.HOP + melcep.FRAME / 2) / melcep.RATE
+    labels = ["-"] * count
+    for phone, start, end in segments:
+        unit = DITA_UNITS.get(phone, "-")
+        for k in np.flatnonzero((centre >= start) & (centre < end)):
+            labels[k] = unit
+    return labels
+
+
 def measure(texts, say, voice, cache):
     """Per-text distortions and the two sets of relative unit levels."""
     dita = dita_renders(texts, cache)
     rms = recording_rms(voice or os.path.join(os.path.dirname(__file__), "..", "..", "voice"))
-    engine_pw, dita_pw, factors, mcd, peak = {}, {}, {}, [], 0.0
+    engine_pw, dita_pw, factors, mcd, peak, by_unit = {}, {}, {}, [], 0.0, {}
     with tempfile.TemporaryDirectory(prefix="measure.") as work:
         for t in texts:
             wav, units = engine_render(say, voice, t, work)
@@ -165,9 +179,15 @@ def measure(texts, say, voice, cache):
             dita_powers(ref_wav, segments, dita_pw)
             x = melcep.read_audio(wav, rate=None)
             peak = max(peak, float(np.abs(x).max()))
-            mcd.append(melcep.distortion(melcep.read_audio(wav), melcep.read_audio(ref_wav)))
+            y = melcep.read_audio(ref_wav)
+            d, per = melcep.distortion(melcep.read_audio(wav), y, frame_units(segments, y))
+            mcd.append(d)
+            for u, (total, count) in per.items():
+                s = by_unit.setdefault(u, [0.0, 0])
+                s[0] += total
+                s[1] += count
     heard = {u: float(np.sqrt(np.mean(g))) for u, g in factors.items()}
-    return mcd, relative_levels(dita_pw), relative_levels(engine_pw), heard, peak
+    return mcd, relative_levels(dita_pw), relative_levels(engine_pw), heard, peak, by_unit
 
 
 def main(argv):
@@ -180,17 +200,20 @@ def main(argv):
     ap.add_argument("texts", nargs="+")
     args = ap.parse_args(argv[1:])
     texts = read_texts(args.texts)
-    mcd, dita, engine, heard, peak = measure(texts, args.say, args.voice, args.cache)
+    mcd, dita, engine, heard, peak, by_unit = measure(texts, args.say, args.voice, args.cache)
     if not args.quiet:
         for t, d in zip(texts, mcd):
             print("%6.2f  %s" % (d, t))
-        print("unit  dita dB  engine dB  engine-dita  engine factor")
+        frames = sum(n for _, n in by_unit.values())
+        print("unit  dita dB  engine dB  engine-dita  engine factor  distortion dB  share %")
         for unit in UNITS:
             if unit.name in dita and unit.name in engine:
                 note = "  (burst or closure)" if unit.name in NOT_COMPARABLE else ""
-                print("%-4s %8.1f %10.1f %12.1f %14.3f%s" % (
+                total, n = by_unit.get(unit.name, (0.0, 0))
+                print("%-4s %8.1f %10.1f %12.1f %14.3f %14.2f %8.1f%s" % (
                     unit.name, dita[unit.name], engine[unit.name],
-                    engine[unit.name] - dita[unit.name], heard[unit.name], note))
+                    engine[unit.name] - dita[unit.name], heard[unit.name],
+                    total / max(n, 1), 100.0 * total / frames / float(np.mean(mcd)), note))
         print("loudest output sample %d of 32767" % peak)
     worst = max((abs(engine[u] - dita[u]), u) for u in engine if u in dita
                 and u not in NOT_COMPARABLE)

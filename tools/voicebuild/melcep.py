@@ -2,10 +2,12 @@
 
 Both signals are taken to 16 kHz; frames are 25 ms Hann windows every 5 ms.
 The mel-cepstrum is the cosine transform of the natural log amplitude in 40
-mel bands up to 8 kHz, scaled as a true cepstrum; coefficients 1..24 describe the spectral shape (coefficient 0, the
-level, is left out of the distortion).  Distortion is the usual
-10/ln10 * sqrt(2 * sum of squared differences), in dB, averaged along the
-dynamic time warping path between the two texts' speech frames.
+mel bands up to 8 kHz, scaled as a true cepstrum (log amplitude = c0 + 2 *
+sum of c_k cos k w); coefficients 1..24 describe the spectral shape
+(coefficient 0, the level, is left out of the distortion).  Distortion is
+the usual 10/ln10 * sqrt(2 * sum of squared differences), in dB, averaged
+along the dynamic time warping path between the two texts' speech frames
+(frames more than 35 dB below the text's loud ones are dropped first).
 """
 
 import subprocess
@@ -27,6 +29,14 @@ def read_audio(path, rate=RATE):
     effects = ["rate", "-v", str(rate)] if rate else []
     raw = subprocess.run(["sox", "-D", path, "-t", "raw", "-e", "floating-point", "-b", "32",
                           "-c", "1", "-"] + effects, check=True, capture_output=True).stdout
+    return np.frombuffer(raw, dtype="<f4").astype(np.float64) * 32768.0
+
+
+def read_audio_raw(path, rate_in, rate=RATE):
+    """Raw 32-bit float samples at `rate_in` (full scale 1) -> as read_audio."""
+    raw = subprocess.run(["sox", "-D", "-t", "raw", "-e", "floating-point", "-b", "32", "-c", "1",
+                          "-r", str(rate_in), path, "-t", "raw", "-", "rate", "-v", str(rate)],
+                         check=True, capture_output=True).stdout
     return np.frombuffer(raw, dtype="<f4").astype(np.float64) * 32768.0
 
 
@@ -70,38 +80,53 @@ def frame_db(x):
     return 10.0 * np.log10(np.mean(frames(x) ** 2, axis=1) + 1e-3)
 
 
-def speech_frames(x):
-    """Mel-cepstra of the frames that are not silence."""
+def speech_mask(x):
+    """True for the frames of x that are not silence."""
     db = frame_db(x)
-    keep = db > np.percentile(db, 95) - SILENCE_DB
-    return mel_cepstra(x)[keep]
+    return db > np.percentile(db, 95) - SILENCE_DB
 
 
-def dtw_mean_distance(a, b):
-    """Mean Euclidean distance along the best monotonic path from a[0]/b[0]
-    to a[-1]/b[-1] (steps right, down or diagonal)."""
+def dtw_path(a, b):
+    """Best monotonic path from a[0]/b[0] to a[-1]/b[-1] (steps right, down
+    or diagonal) by total Euclidean distance: list of (i, j, distance)."""
     cost = np.sqrt(((a[:, None, :] - b[None, :, :]) ** 2).sum(axis=2))
     n, m = cost.shape
     total = np.full((n, m), np.inf)
-    steps = np.zeros((n, m))
-    total[0, 0], steps[0, 0] = cost[0, 0], 1
+    move = np.zeros((n, m), dtype=np.int8)  # 0 diagonal, 1 down, 2 right
+    total[0, 0] = cost[0, 0]
     for i in range(n):
         if i:
             # Down and diagonal moves come from the row above, all at once.
             up, diag = total[i - 1], np.concatenate(([np.inf], total[i - 1, :-1]))
-            use_diag = diag < up
-            total[i] = np.where(use_diag, diag, up) + cost[i]
-            steps[i] = np.where(use_diag, np.concatenate(([0], steps[i - 1, :-1])),
-                                steps[i - 1]) + 1
+            move[i] = np.where(diag < up, 0, 1)
+            total[i] = np.minimum(diag, up) + cost[i]
         # Moves to the right run along the row.
         for j in range(1, m):
             if total[i, j - 1] + cost[i, j] < total[i, j]:
                 total[i, j] = total[i, j - 1] + cost[i, j]
-                steps[i, j] = steps[i, j - 1] + 1
-    return total[-1, -1] / steps[-1, -1]
+                move[i, j] = 2
+    path, i, j = [], n - 1, m - 1
+    while True:
+        path.append((i, j, cost[i, j]))
+        if i == 0 and j == 0:
+            break
+        step = move[i, j] if i and j else (1 if i else 2)
+        i, j = (i - 1, j - 1) if step == 0 else (i - 1, j) if step == 1 else (i, j - 1)
+    return path[::-1]
 
 
-def distortion(x, y):
-    """Mean mel-cepstral distortion in dB between two renderings of a text."""
-    a, b = speech_frames(x)[:, 1:], speech_frames(y)[:, 1:]
-    return MCD_SCALE * dtw_mean_distance(a, b)
+def distortion(x, y, y_labels=None):
+    """Mean mel-cepstral distortion in dB between two renderings of a text,
+    and {label: [sum, count]} of it over y's frames when y_labels (one per
+    frame of y) is given."""
+    mx, my = speech_mask(x), speech_mask(y)
+    a, b = mel_cepstra(x)[mx][:, 1:], mel_cepstra(y)[my][:, 1:]
+    path = dtw_path(a, b)
+    per = {}
+    if y_labels is not None:
+        frame_of = np.flatnonzero(my)
+        for _, j, d in path:
+            s = per.setdefault(y_labels[frame_of[j]], [0.0, 0])
+            s[0] += MCD_SCALE * d
+            s[1] += 1
+    return MCD_SCALE * float(np.mean([d for _, _, d in path])), per

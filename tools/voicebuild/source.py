@@ -58,7 +58,7 @@ def _scheme_script(units, folder):
     for unit in units:
         base = os.path.join(folder, unit.name)
         lines.append('(dump "%s" %.4f %d \'(%s))' % (
-            base, unit.f0, phone_duration_ms(unit), " ".join(unit.carrier)))
+            base, unit.f0 * unit.warp, phone_duration_ms(unit), " ".join(unit.carrier)))
     return "\n".join(lines) + "\n"
 
 
@@ -78,20 +78,26 @@ def _read_pitch_marks(path):
     return np.array([float(l.split()[0]) for l in body.splitlines() if l.strip()])
 
 
-def _resample(path):
-    """32 kHz file -> float samples at SAMPLE_RATE, DC and rumble removed.
+def _resample(path, rate):
+    """32 kHz file -> float samples at `rate`, DC and rumble removed.
 
     sox writes 32-bit floats so that no dither (and no randomness) is added.
     """
     raw = subprocess.run(
         ["sox", "-D", path, "-t", "raw", "-e", "floating-point", "-b", "32",
-         "-r", str(SAMPLE_RATE), "-", "highpass", "40", "rate", "-v", str(SAMPLE_RATE)],
+         "-r", "%.6g" % rate, "-", "highpass", "40", "rate", "-v", "%.6g" % rate],
         check=True, capture_output=True).stdout
     return np.frombuffer(raw, dtype="<f4").astype(np.float64) * 32768.0
 
 
 def synthesise(units, folder):
-    """Runs festival once for all units; returns {name: Carrier}."""
+    """Runs festival once for all units; returns {name: Carrier}.
+
+    With a unit's warp w > 1 every frequency comes out divided by w
+    (formants and pitch; festival is asked for w times the pitch, so the
+    pitch stays): the carrier is resampled to w * SAMPLE_RATE and then taken
+    as SAMPLE_RATE.  Times are scaled to match.
+    """
     script = os.path.join(folder, "carriers.scm")
     with open(script, "w") as f:
         f.write(_scheme_script(units, folder))
@@ -103,7 +109,8 @@ def synthesise(units, folder):
                                capture_output=True, text=True).stdout.strip()
         if int(probe) != SOURCE_RATE:
             raise RuntimeError("%s: source rate %s, expected %d" % (unit.name, probe, SOURCE_RATE))
-        carriers[unit.name] = Carrier(_resample(base + ".wav"),
-                                      _read_segments(base + ".seg"),
-                                      _read_pitch_marks(base + ".pm"))
+        w = unit.warp
+        segments = [(p, w * a, w * b) for p, a, b in _read_segments(base + ".seg")]
+        carriers[unit.name] = Carrier(_resample(base + ".wav", w * SAMPLE_RATE), segments,
+                                      w * _read_pitch_marks(base + ".pm"))
     return carriers

@@ -118,18 +118,19 @@ def check(unit, image):
     return len(marks), worst, limit
 
 
-def build(out_folder, work):
-    carriers = source.synthesise(UNITS, work)
+def build(out_folder, work, units=UNITS):
+    """Builds, checks and writes every unit; returns the table's rows."""
+    carriers = source.synthesise(units, work)
     cuts, picks = {}, {}
-    for unit in UNITS:
+    for unit in units:
         c, chosen = cutting.cut(unit, carriers[unit.name])
         # Voiced units start and end near a zero crossing and need only a
         # touch; the others start and end anywhere in their noise.
         cutting.fade_edges(c, VOICED_FADE_SAMPLES if unit.kind == "voiced" else EDGE_FADE_SAMPLES)
         cuts[unit.name], picks[unit.name] = c, chosen
-    factors = calibration.stored_factors(UNITS, cuts)
+    factors = calibration.stored_factors(units, cuts)
     rows, images, failures = [], {}, []
-    for unit in UNITS:
+    for unit in units:
         c = cuts[unit.name]
         real = real_mark_starts(unit, c)
         x = remove_forged_marks(assemble(unit, c, factors[unit.name]), real)
@@ -155,16 +156,16 @@ def build(out_folder, work):
 def print_table(rows):
     print("levels: see calibration.py")
     print("join: largest step at a period join; limit: what the unit allows")
-    print("%-4s %-6s %-18s %6s %6s %7s %5s %6s %5s %5s" % (
-        "unit", "kind", "carrier [cut]", "F0 Hz", "dur ms", "samples", "marks", "peak",
+    print("%-4s %-6s %-18s %5s %6s %6s %7s %5s %6s %5s %5s" % (
+        "unit", "kind", "carrier [cut]", "warp", "F0 Hz", "dur ms", "samples", "marks", "peak",
         "join", "limit"))
     loudest = 0.0
     for unit, n, marks, peak, rms, worst, limit, _ in rows:
         cut = " ".join(unit.carrier[unit.target[0]:unit.target[1] + 1])
         carrier = "%s [%s]" % (" ".join(unit.carrier), cut)
-        print("%-4s %-6s %-18s %6.1f %6d %7d %5d %6d %5d %5d" % (
-            unit.name, unit.kind, carrier, unit.f0, source.phone_duration_ms(unit), n, marks,
-            peak, worst, limit))
+        print("%-4s %-6s %-18s %5.2f %6.1f %6d %7d %5d %6d %5d %5d" % (
+            unit.name, unit.kind, carrier, unit.warp, unit.f0, source.phone_duration_ms(unit), n,
+            marks, peak, worst, limit))
         loudest = max(loudest, peak * unit.gain_max * ENGINE_FACTOR_MAX)
     print("loudest default output (largest gain, first unit, before echo): %d" % loudest)
 

@@ -1,0 +1,190 @@
+#!/usr/bin/python3
+"""Chooses each unit's carrier and formant pre-warp by measurement on
+training texts.
+
+Usage: choose_carriers.py [--say PROGRAM] [--cache FOLDER] TEXTS...
+
+Candidates: the unit's phone between each of the five vowels (a vowel
+between each of eight consonants), each with no pre-warp and with 3 %.
+
+1. Spectrum: every candidate is synthesised and cut exactly as the builder
+   cuts it; its mean mel-cepstrum (coefficients 1..24, so level plays no
+   part) is compared with the mean over the middle halves of the phone's
+   segments in dita's renderings of the texts (distance in dB).
+2. Distortion: whole voices are built in which every unit takes its k-th
+   candidate, k = 0, 1, ..., each spoken by the engine over the texts; a
+   candidate's score is the mean distortion to dita over the frames dita
+   spends in the unit's phone (measure.py), averaged over the voices that
+   used it.
+
+A unit takes the candidate with the lowest distortion; units the texts do
+not separate from others (LU, KK, PK share dita's l, k, p) or do not contain
+take the nearest spectrum.  Printed for every unit: each candidate's
+spectral distance and distortion, the chosen one marked "*".  The builder's
+carrier and warp columns copy the marked rows; the output is kept as
+carriers.txt.
+"""
+
+import argparse
+import dataclasses
+import os
+import sys
+import tempfile
+
+import numpy as np
+
+import cutting
+import measure
+import melcep
+import source
+import voicebuild
+from inventory import SAMPLE_RATE, UNITS
+
+VOWELS = ("a", "e", "i", "o", "u")
+CONSONANTS = ("t", "k", "n", "d", "s", "p", "m", "l")
+WARPS = (1.0, 1.03)
+# Units whose frames the distortion cannot tell apart from another unit's.
+BY_SPECTRUM = ("LU", "KK", "PK")
+
+
+def candidates(unit):
+    """Variants of the unit with its phone in other contexts and warps."""
+    phones = unit.carrier[unit.target[0]:unit.target[1] + 1]
+    if unit.name == "LU":  # dark l: before u or o
+        carriers = [("#", v, "l", w, "#") for v in ("a", "e", "u") for w in ("u", "o")]
+    elif unit.kind == "final":
+        carriers = [("#", v) + phones + ("#",) for v in VOWELS]
+    elif phones[0] in VOWELS:
+        carriers = [("#", c) + phones + (c, "#") for c in CONSONANTS]
+    else:
+        carriers = [("#", v) + phones + (v, "#") for v in VOWELS]
+    return [dataclasses.replace(unit, carrier=c, warp=w) for c in carriers for w in WARPS]
+
+
+def label(unit):
+    return "%s/%g" % (" ".join(unit.carrier[1:-1]), unit.warp)
+
+
+def dita_means(texts, cache):
+    """{unit: mean mel-cepstrum of its phones' middle halves in dita}."""
+    sums = {}
+    for wav, segments in measure.dita_renders(texts, cache).values():
+        x = melcep.read_audio(wav)
+        c = melcep.mel_cepstra(x)[:, 1:]
+        for phone, start, end in segments:
+            unit = measure.DITA_UNITS.get(phone)
+            if unit is None:
+                continue
+            a = int((start + 0.25 * (end - start)) * melcep.RATE / melcep.HOP)
+            b = int((end - 0.25 * (end - start)) * melcep.RATE / melcep.HOP)
+            rows = c[a:max(b, a + 1)]
+            s = sums.setdefault(unit, [np.zeros(c.shape[1]), 0])
+            s[0] += rows.sum(axis=0)
+            s[1] += len(rows)
+    means = {u: s / n for u, (s, n) in sums.items() if n}
+    # dita has one l, and its final k and p are its k and p.
+    for unit, phone in (("LU", "L"), ("KK", "K"), ("PK", "P")):
+        if phone in means:
+            means[unit] = means[phone]
+    return means
+
+
+def cut_mean(unit, carrier, work):
+    """Mean mel-cepstrum of the unit as the builder would cut it."""
+    c, _ = cutting.cut(unit, carrier)
+    y = np.concatenate(c.periods)
+    path = os.path.join(work, "cut.raw")
+    np.asarray(y / 32768.0, dtype="<f4").tofile(path)
+    x = melcep.read_audio_raw(path, SAMPLE_RATE)
+    return melcep.mel_cepstra(x)[:, 1:].mean(axis=0)
+
+
+def spectral_distances(cands, target):
+    """{unit: [distance of each candidate's cut to dita's mean phone]}."""
+    trials = [dataclasses.replace(c, name="%s.%d" % (name, k))
+              for name, cs in cands.items() for k, c in enumerate(cs)]
+    out = {}
+    with tempfile.TemporaryDirectory(prefix="carriers.") as work:
+        carriers = source.synthesise(trials, work)
+        for name, cs in cands.items():
+            out[name] = []
+            for k, c in enumerate(cs):
+                trial = "%s.%d" % (name, k)
+                try:
+                    d = melcep.MCD_SCALE * np.linalg.norm(
+                        cut_mean(c, carriers[trial], work) - target[name])
+                except (RuntimeError, ValueError, KeyError):
+                    d = np.inf
+                out[name].append(d)
+    return out
+
+
+def build_voice(units, folder, fallback):
+    """Builds `units` into folder; a unit that fails the builder's checks is
+    replaced by its fallback.  Returns the units built."""
+    units = list(units)
+    while True:
+        try:
+            with tempfile.TemporaryDirectory(prefix="carriers.") as work:
+                voicebuild.build(folder, work, units)
+            return units
+        except RuntimeError as e:
+            failed = {line.strip().split(":")[0] for line in str(e).splitlines()[1:]}
+            if not failed:
+                raise
+            # A fallback that fails too gives way to the unit as it stands.
+            original = {u.name: u for u in UNITS}
+            units = [(original if u is fallback[u.name] else fallback)[u.name]
+                     if u.name in failed else u for u in units]
+
+
+def measured_distortions(cands, fallback, texts, say, cache):
+    """{unit: [mean distortion over the unit's frames, per candidate]}."""
+    sums = {name: [[0.0, 0] for _ in cs] for name, cs in cands.items()}
+    rounds = max(len(cs) for cs in cands.values())
+    with tempfile.TemporaryDirectory(prefix="voices.") as folder:
+        for k in range(rounds):
+            pick = {name: k % len(cs) for name, cs in cands.items()}
+            built = build_voice([cands[u.name][pick[u.name]] for u in UNITS], folder, fallback)
+            _, _, _, _, _, by_unit = measure.measure(texts, say, folder, cache)
+            for u in built:
+                if u is cands[u.name][pick[u.name]] and u.name in by_unit:
+                    total, count = by_unit[u.name]
+                    sums[u.name][pick[u.name]][0] += total
+                    sums[u.name][pick[u.name]][1] += count
+            print("voice %d of %d measured" % (k + 1, rounds), file=sys.stderr, flush=True)
+    return {name: [t / n if n else np.inf for t, n in s] for name, s in sums.items()}
+
+
+def main(argv):
+    here = os.path.dirname(os.path.abspath(__file__))
+    ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    ap.add_argument("--say", default=os.path.join(here, "..", "..", "build", "cli", "vokadlo-say"))
+    ap.add_argument("--cache", default=os.path.expanduser("~/.cache/vokadlo-dita"))
+    ap.add_argument("texts", nargs="+")
+    args = ap.parse_args(argv[1:])
+    texts = measure.read_texts(args.texts)
+    target = dita_means(texts, args.cache)
+    # A unit the texts lack keeps its carrier.
+    cands = {u.name: candidates(u) if u.name in target else [u] for u in UNITS}
+    spectral = spectral_distances(cands, target)
+    # A unit whose candidate fails the checks falls back on its nearest spectrum.
+    fallback = {u.name: u for u in UNITS}
+    fallback.update({n: cands[n][int(np.argmin(d))] for n, d in spectral.items()})
+    distortion = measured_distortions(cands, fallback, texts, args.say, args.cache)
+    print("candidate carrier/warp: spectral distance dB, distortion dB; * chosen")
+    for unit in UNITS:
+        if unit.name not in target:
+            print("%-3s not in the texts: %s kept" % (unit.name, " ".join(unit.carrier)))
+            continue
+        spec, dist = spectral[unit.name], distortion[unit.name]
+        by_spectrum = unit.name in BY_SPECTRUM or not np.isfinite(min(dist))
+        best = int(np.argmin(spec if by_spectrum else dist))
+        cells = ["%s%s %.2f %.2f" % ("*" if k == best else " ", label(c), spec[k], dist[k])
+                 for k, c in enumerate(cands[unit.name])]
+        print("%-3s %s%s" % (unit.name, "by spectrum " if by_spectrum else "", "  ".join(cells)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
