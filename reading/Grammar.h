@@ -39,6 +39,10 @@ struct TNounForm {
 // not in the dictionary.
 std::optional<TNounForm> FindNoun(std::string_view word, std::optional<TGramCase> preferred);
 
+// The singular form in the case of a dictionary noun given in the nominative ("polovina"
+// locative -> "polovině"); empty when the noun is not in the dictionary.
+std::string_view NounCaseForm(std::string_view nominative, TGramCase gramCase);
+
 // A guess at the gender of a noun outside the dictionary from its ending, given whether it is
 // counted by one ("žena" feminine, "dítě" neuter) or by two to four ("ženy" feminine, "auta"
 // neuter).

@@ -62,6 +62,8 @@ constexpr TNoun kNouns[] = {
      {"dítě"_cp, "dítěte"_cp, "dítěti"_cp, "dítě"_cp, "dítěti"_cp, "dítětem"_cp, "děti"_cp}},
     {G::Neuter, {"oko", "oka", "oku", "oko", "oku", "okem", "oči"_cp}},
     {G::Feminine,
+     {"polovina", "poloviny", "polovině"_cp, "polovinu", "polovině"_cp, "polovinou", "poloviny"}},
+    {G::Feminine,
      {"třída"_cp, "třídy"_cp, "třídě"_cp, "třídu"_cp, "třídě"_cp, "třídou"_cp, "třídy"_cp}},
     {G::Feminine,
      {"kapitola", "kapitoly", "kapitole", "kapitolu", "kapitole", "kapitolou", "kapitoly"}},
@@ -128,6 +130,19 @@ constexpr TNoun kNouns[] = {
      {"ročník"_cp, "ročníku"_cp, "ročníku"_cp, "ročník"_cp, "ročníku"_cp, "ročníkem"_cp,
       "ročníky"_cp}},
     {G::Inanimate, {"díl"_cp, "dílu"_cp, "dílu"_cp, "díl"_cp, "dílu"_cp, "dílem"_cp, "díly"_cp}},
+    {G::Inanimate, {"konec", "konce", "konci", "konec", "konci", "koncem", "konce"}},
+    {G::Inanimate,
+     {"začátek"_cp, "začátku"_cp, "začátku"_cp, "začátek"_cp, "začátku"_cp, "začátkem"_cp,
+      "začátky"_cp}},
+    {G::Inanimate,
+     {"počátek"_cp, "počátku"_cp, "počátku"_cp, "počátek"_cp, "počátku"_cp, "počátkem"_cp,
+      "počátky"_cp}},
+    {G::Inanimate,
+     {"přelom"_cp, "přelomu"_cp, "přelomu"_cp, "přelom"_cp, "přelomu"_cp, "přelomem"_cp,
+      "přelomy"_cp}},
+    {G::Inanimate,
+     {"průběh"_cp, "průběhu"_cp, "průběhu"_cp, "průběh"_cp, "průběhu"_cp, "průběhem"_cp,
+      "průběhy"_cp}},
     {G::Inanimate,
      {"semestr", "semestru", "semestru", "semestr", "semestru", "semestrem", "semestry"}},
     {G::Inanimate,
@@ -247,6 +262,15 @@ std::optional<TNounForm> FindNoun(std::string_view word, std::optional<TGramCase
         }
     }
     return found;
+}
+
+std::string_view NounCaseForm(std::string_view nominative, TGramCase gramCase) {
+    for (const TNoun& noun : kNouns) {
+        if (noun.forms[0] == nominative) {
+            return noun.forms[static_cast<std::size_t>(gramCase)];
+        }
+    }
+    return {};
 }
 
 TGender GuessGender(std::string_view word, bool plural) {

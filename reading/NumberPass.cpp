@@ -1,5 +1,6 @@
 // Cardinals and ordinals with what follows them: "10 000", "-5", "3,5 kg", "12,50 Kč", "199,-",
 // "1/2", "5–10 km", "20 °C", "3. den", "na 2. místě", "do 5 kg", "s 2 dětmi".
+#include <algorithm>
 #include <vector>
 
 #include "core/CodePage.h"
@@ -130,6 +131,10 @@ bool IsRangeDash(const TTokenList& list, std::size_t i) {
 
 // The case a preposition asks for, corrected by the noun after the number where it is plain:
 // "v 5 hodin" (accusative), "na 5 místech" (locative).
+bool countsSomething(const TCounted& c) {
+    return c.unit || c.currency || c.word;
+}
+
 TGramCase CaseFor(const TTokenList& list, const TPrepositionBefore& prep, const TCounted& counted,
                   std::size_t noun) {
     const std::string& p = list[prep.index].text;
@@ -138,7 +143,8 @@ TGramCase CaseFor(const TTokenList& list, const TPrepositionBefore& prep, const 
         return TGramCase::Accusative;  // "ve 20 h"
     }
     if (!list.Is(noun, TTokenKind::Word)) {
-        return prep.gramCase;
+        // "Přijď v 5.": a bare number after "v" is an hour.
+        return in && !countsSomething(counted) ? TGramCase::Accusative : prep.gramCase;
     }
     const std::string& w = list[noun].text;
     const bool placeWord = in || p == "na" || p == "Na" || p == "o" || p == "O";
@@ -231,6 +237,42 @@ bool ReadCompound(TTokenList& list, std::size_t i, std::size_t word) {
                            : CardinalWords(*n, {TGender::Inanimate, TGramCase::Genitive, false});
     std::erase(stem, ' ');
     list.Replace(i, word + 1, stem + w);
+    return true;
+}
+
+// "1. a 2. pololetí", "3. až 5. třída": the first ordinal takes the form of the second.
+bool ReadCoordinatedOrdinal(TTokenList& list, std::size_t first, std::size_t dot,
+                            std::uint64_t value) {
+    static constexpr std::string_view kLinks[] = {"a", "i", "nebo", "či"_cp, "až"_cp};
+    const std::size_t link = dot + 2;
+    if (!list.IsInlineSpace(dot + 1) || !list.Is(link, TTokenKind::Word) ||
+        !list.IsInlineSpace(link + 1) || !list.Is(link + 2, TTokenKind::Number) ||
+        !list.IsChar(link + 3, '.') || value == 0 || value > 1000) {
+        return false;
+    }
+    if (std::find(std::begin(kLinks), std::end(kLinks), list[link].text) == std::end(kLinks)) {
+        return false;
+    }
+    const auto second = NumberValue(list, link + 2);
+    const auto form = OrdinalFormAt(list, first, link + 3, false);
+    if (!second || *second == 0 || *second > 1000 || !form ||
+        !list.Is(link + 5, TTokenKind::Word) || IsCapitalised(list[link + 5].text) ||
+        IsVerbOrShortWord(list[link + 5].text)) {
+        return false;
+    }
+    // Both ordinals in the form the noun after the second asks for.
+    std::string reading =
+        OrdinalWords(static_cast<unsigned>(value), form->gender, form->gramCase, form->plural);
+    if (const auto prep = PrepositionBefore(list, first)) {
+        VocalisePreposition(list, prep->index, reading);
+    }
+    std::string secondReading =
+        OrdinalWords(static_cast<unsigned>(*second), form->gender, form->gramCase, form->plural);
+    if (!form->noun.empty()) {
+        AppendWord(secondReading, form->noun);
+    }
+    list.Replace(link + 2, form->noun.empty() ? link + 4 : form->nounEnd, std::move(secondReading));
+    list.Replace(first, dot + 1, std::move(reading));
     return true;
 }
 
@@ -381,7 +423,7 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
             !IsCapitalised(list[end + 2].text) && !IsVerbOrShortWord(list[end + 2].text)) {
             return ReadOrdinal(list, first, end, number.integer, false);
         }
-        return false;
+        return ReadCoordinatedOrdinal(list, first, end, number.integer);
     }
 
     const auto prep = PrepositionBefore(list, first);
@@ -400,6 +442,10 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         const auto known = FindNoun(noun, gramCase);
         bare.gender = known ? known->gender : GuessGender(noun, fewForm);
         bare.counting = false;
+        if (!known && !prep && number.integer == 1 && noun.size() > 2 && noun.ends_with("u")) {
+            bare.gender = TGender::Feminine;  // "1 kočku": a feminine accusative
+            gramCase = TGramCase::Accusative;
+        }
     }
     std::string reading = ReadQuantity(number, counted, gramCase, bare);
     if (reading.empty()) {
@@ -441,6 +487,13 @@ void ReadNumbers(TTokenList& list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i].kind == TTokenKind::Number) {
             ReadNumberAt(list, i);
+        } else if (list[i].kind == TTokenKind::Word && list.IsChar(i + 1, '.') &&
+                   StartsFree(list, i) && list.IsInlineSpace(i + 2) &&
+                   list.Is(i + 3, TTokenKind::Word) && !IsCapitalised(list[i + 3].text)) {
+            // A Roman numeral before a noun of the dictionary: "XXI. století", "II. světová".
+            if (const unsigned value = RomanValue(list[i].text); value > 0) {
+                ReadOrdinal(list, i, i + 1, value, true);
+            }
         }
     }
 }

@@ -8,13 +8,43 @@
 
 namespace vokadlo {
 
-// "3. den", "na 2. místě", "2. světová válka": the ordinal before the word at `word`.
-bool ReadOrdinal(TTokenList& list, std::size_t first, std::size_t dot, std::uint64_t value,
-                 bool knownNounOnly) {
-    if (value == 0 || value > 1000) {
+namespace {
+
+// Nouns written abbreviated after an ordinal ("2. pol.", "20. stol."), by their nominative.
+struct TAbbreviatedNoun {
+    std::string_view written;
+    std::string_view noun;
+};
+constexpr TAbbreviatedNoun kAbbreviatedNouns[] = {
+    {"pol", "polovina"}, {"stol", "století"_cp},  {"str", "strana"},
+    {"kap", "kapitola"}, {"roč"_cp, "ročník"_cp}, {"tř"_cp, "třída"_cp},
+};
+
+// True when a noun phrase ends just before token i: a phrase a pass read ("druhé polovině") or
+// a noun of the dictionary ("konec"), then a space.
+bool AfterNounPhrase(const TTokenList& list, std::size_t i) {
+    if (i < 2 || !list.IsInlineSpace(i - 1)) {
         return false;
     }
+    std::size_t j = i - 2;
+    while (j > 0 && list[j].kind == TTokenKind::Removed) {
+        --j;
+    }
+    const TToken& t = list[j];
+    if (t.kind == TTokenKind::Read) {
+        return !t.text.empty() && IsLetter(t.text.back());
+    }
+    return t.kind == TTokenKind::Word && FindNoun(t.text, std::nullopt).has_value();
+}
+
+}  // namespace
+
+std::optional<TOrdinalForm> OrdinalFormAt(const TTokenList& list, std::size_t first,
+                                          std::size_t dot, bool knownNounOnly) {
     const std::size_t word = dot + 2;
+    if (!list.IsInlineSpace(dot + 1) || !list.Is(word, TTokenKind::Word)) {
+        return std::nullopt;
+    }
     const auto prep = PrepositionBefore(list, first);
     const std::optional<TGramCase> asked =
         prep ? std::optional<TGramCase>(prep->gramCase) : std::nullopt;
@@ -26,15 +56,40 @@ bool ReadOrdinal(TTokenList& list, std::size_t first, std::size_t dot, std::uint
     }
     TGender gender = TGender::Inanimate;
     TGramCase gramCase = asked.value_or(TGramCase::Nominative);
-    const auto noun = FindNoun(list[nounAt].text, asked);
+    TOrdinalForm form;
+    std::optional<TNounForm> noun;
+    std::string_view lemma;  // of an abbreviated noun
+    if (list.IsChar(word + 1, '.')) {
+        for (const TAbbreviatedNoun& a : kAbbreviatedNouns) {
+            if (a.written == list[word].text) {
+                noun = FindNoun(a.noun, asked);
+                noun->gramCase = asked.value_or(TGramCase::Nominative);
+                if (noun->gramCase == TGramCase::Accusative) {
+                    noun->gramCase = TGramCase::Locative;  // "na 5. str."
+                }
+                lemma = a.noun;
+                form.nounEnd = word + 2;
+            }
+        }
+    }
+    if (!noun) {
+        noun = FindNoun(list[nounAt].text, asked);
+    }
     if (knownNounOnly && (!noun || (noun->plural && !noun->countedPlural))) {
-        return false;
+        return std::nullopt;
     }
     bool plural = false;
     if (noun && (!noun->plural || noun->countedPlural)) {
         gender = noun->gender;
         gramCase = noun->gramCase;
         plural = noun->countedPlural;
+        // Right after a phrase read before it ("ve 2. pol. 20. stol."), a noun whose form does
+        // not tell its case is the phrase's genitive.
+        const bool caseless =
+            (noun->cases & (1u << static_cast<unsigned>(TGramCase::Genitive))) != 0;
+        if (!prep && caseless && AfterNounPhrase(list, first)) {
+            gramCase = TGramCase::Genitive;
+        }
     } else if (LooksLikeAdjective(list[word].text)) {
         const std::string& a = list[word].text;
         if (a.ends_with("á"_cp)) {
@@ -65,15 +120,38 @@ bool ReadOrdinal(TTokenList& list, std::size_t first, std::size_t dot, std::uint
             gramCase = TGramCase::Nominative;
         }
     }
-    const std::string reading =
-        OrdinalWords(static_cast<unsigned>(value), gender, gramCase, plural);
+    form.gender = gender;
+    form.gramCase = gramCase;
+    form.plural = plural;
+    if (!lemma.empty()) {
+        form.noun = NounCaseForm(lemma, gramCase);
+    }
+    return form;
+}
+
+bool ReadOrdinal(TTokenList& list, std::size_t first, std::size_t dot, std::uint64_t value,
+                 bool knownNounOnly) {
+    if (value == 0 || value > 1000) {
+        return false;
+    }
+    const auto form = OrdinalFormAt(list, first, dot, knownNounOnly);
+    if (!form) {
+        return false;
+    }
+    std::string reading =
+        OrdinalWords(static_cast<unsigned>(value), form->gender, form->gramCase, form->plural);
     if (reading.empty()) {
         return false;
     }
-    if (prep) {
+    if (const auto prep = PrepositionBefore(list, first)) {
         VocalisePreposition(list, prep->index, reading);
     }
-    list.Replace(first, dot + 1, reading);
+    if (!form->noun.empty()) {
+        AppendWord(reading, form->noun);
+        list.Replace(first, form->nounEnd, std::move(reading));
+    } else {
+        list.Replace(first, dot + 1, std::move(reading));
+    }
     return true;
 }
 

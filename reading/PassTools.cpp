@@ -93,6 +93,32 @@ std::optional<TPrepositionBefore> PrepositionBefore(const TTokenList& list, std:
     return TPrepositionBefore{i - 2, *gramCase};
 }
 
+// The value of a Roman numeral written canonically (I..MMMCMXCIX), or 0.
+unsigned RomanValue(std::string_view s) {
+    static constexpr struct {
+        std::string_view letters;
+        unsigned value;
+    } kDigits[] = {{"M", 1000}, {"CM", 900}, {"D", 500}, {"CD", 400}, {"C", 100},
+                   {"XC", 90},  {"L", 50},   {"XL", 40}, {"X", 10},   {"IX", 9},
+                   {"V", 5},    {"IV", 4},   {"I", 1}};
+    if (s.empty() || s.size() > 12) {
+        return 0;
+    }
+    unsigned value = 0;
+    std::size_t pos = 0;
+    for (const auto& d : kDigits) {
+        int repeats = 0;
+        while (s.substr(pos, d.letters.size()) == d.letters) {
+            value += d.value;
+            pos += d.letters.size();
+            if (++repeats > 3 || (d.letters.size() == 2 && repeats > 1)) {
+                return 0;
+            }
+        }
+    }
+    return pos == s.size() ? value : 0;
+}
+
 void VocalisePreposition(TTokenList& list, std::size_t index, std::string_view reading) {
     TToken& p = list[index];
     if (p.kind == TTokenKind::Word) {

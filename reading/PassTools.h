@@ -39,6 +39,9 @@ struct TPrepositionBefore {
 };
 std::optional<TPrepositionBefore> PrepositionBefore(const TTokenList& list, std::size_t i);
 
+// The value of a Roman numeral written canonically in capitals (I..MMMCMXCIX), or 0.
+unsigned RomanValue(std::string_view s);
+
 // Gives the preposition at `index` its vocalised form before `reading` ("s" -> "se" before
 // "dvěma"); a Word token keeps its kind.
 void VocalisePreposition(TTokenList& list, std::size_t index, std::string_view reading);

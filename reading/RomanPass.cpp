@@ -1,11 +1,11 @@
-// Roman numerals read as ordinals: after a ruler's name ("Karel IV." Karel čtvrtý, "Jan Pavel
-// II.", "Karla IV." Karla čtvrtého) and before a noun of the ordinal dictionary ("XXI. století").
+// Roman numerals after a ruler's name read as ordinals ("Karel IV." Karel čtvrtý, "Jan Pavel
+// II.", "Karla IV." Karla čtvrtého). Before a noun ("XXI. století") the number pass reads them.
 #include <span>
 
 #include "core/CodePage.h"
 #include "core/Cp1250Literal.h"
 #include "reading/CzechNumbers.h"
-#include "reading/Ordinal.h"
+#include "reading/Grammar.h"
 #include "reading/PassTools.h"
 #include "reading/Passes.h"
 
@@ -37,32 +37,6 @@ bool InList(std::span<const std::string_view> list, std::string_view word) {
         }
     }
     return false;
-}
-
-// The value of a Roman numeral written canonically (I..MMMCMXCIX), or 0.
-unsigned RomanValue(std::string_view s) {
-    static constexpr struct {
-        std::string_view letters;
-        unsigned value;
-    } kDigits[] = {{"M", 1000}, {"CM", 900}, {"D", 500}, {"CD", 400}, {"C", 100},
-                   {"XC", 90},  {"L", 50},   {"XL", 40}, {"X", 10},   {"IX", 9},
-                   {"V", 5},    {"IV", 4},   {"I", 1}};
-    if (s.empty() || s.size() > 12) {
-        return 0;
-    }
-    unsigned value = 0;
-    std::size_t pos = 0;
-    for (const auto& d : kDigits) {
-        int repeats = 0;
-        while (s.substr(pos, d.letters.size()) == d.letters) {
-            value += d.value;
-            pos += d.letters.size();
-            if (++repeats > 3 || (d.letters.size() == 2 && repeats > 1)) {
-                return 0;
-            }
-        }
-    }
-    return pos == s.size() ? value : 0;
 }
 
 // The gender and case of a ruler's name as written ("Karel", "Karla", "Karlovi", "Alžbětou").
@@ -103,14 +77,10 @@ void ReadRomanNumerals(TTokenList& list) {
             continue;
         }
         const bool period = list.IsChar(i + 1, '.');
-        // Before a noun of the dictionary: "XXI. století", "II. světová válka".
-        if (period && list.IsInlineSpace(i + 2) && list.Is(i + 3, TTokenKind::Word) &&
-            !IsCapitalised(list[i + 3].text) && ReadOrdinal(list, i, i + 1, value, true)) {
-            continue;
-        }
-        // After a name: a capitalised word and a space before it.
+        // After a name: a capitalised word (no preposition) and a space before it.
         if (i < 2 || !list.IsInlineSpace(i - 1) || !list.Is(i - 2, TTokenKind::Word) ||
-            !IsCapitalised(list[i - 2].text)) {
+            !IsCapitalised(list[i - 2].text) || list[i - 2].text.size() < 2 ||
+            PrepositionCase(list[i - 2].text)) {
             continue;
         }
         const std::string& name = list[i - 2].text;
