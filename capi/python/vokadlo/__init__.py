@@ -137,9 +137,10 @@ class Synthesizer:
             raise
 
     def close(self):
-        if self._handle:
+        """Frees the engine, so that another Synthesizer may be made."""
+        if getattr(self, "_handle", None) and _lib is not None:
             _lib.vokadlo_free(self._handle)
-            self._handle = None
+        self._handle = None
 
     def __enter__(self):
         return self
@@ -174,8 +175,12 @@ class Synthesizer:
         raised = []
 
         def audio(pointer, count, _user):
-            samples.frombytes(ctypes.string_at(pointer, count * 2))
-            return 0
+            try:
+                samples.frombytes(ctypes.string_at(pointer, count * 2))
+                return 0
+            except BaseException as error:  # KeyboardInterrupt above all: stop at once
+                raised.append(error)
+                return 1
 
         def event(pointer, _user):
             if on_event is None:
