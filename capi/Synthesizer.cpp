@@ -1,6 +1,8 @@
 #include "capi/Synthesizer.h"
 
+#include <bit>
 #include <cstdio>
+#include <cstring>
 
 #include "capi/Options.h"
 #include "core/CodePage.h"
@@ -181,9 +183,16 @@ void TSynthesizer::OnChunk(const TChunkStart& chunk) {
     }
     // The image is the engine's and lives during this event only; its samples wait for the
     // chunk's marks.
-    const auto* bytes = chunk.image.data();
-    for (std::size_t i = kSamplesStart; i + 1 < chunk.image.size(); i += 2) {
-        call.pending.push_back(static_cast<std::int16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    const std::size_t count =
+        chunk.image.size() > kSamplesStart ? (chunk.image.size() - kSamplesStart) / 2 : 0;
+    const std::uint8_t* bytes = chunk.image.data() + kSamplesStart;
+    call.pending.resize(count);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(call.pending.data(), bytes, count * 2);
+    } else {
+        for (std::size_t i = 0; i < count; ++i) {
+            call.pending[i] = static_cast<std::int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+        }
     }
 }
 

@@ -37,9 +37,16 @@ static void put_header(FILE* file, unsigned long bytes) {
 
 static int on_audio(const int16_t* samples, size_t count, void* user_data) {
     struct output* out = (struct output*)user_data;
-    size_t i;
+    unsigned char bytes[4096]; /* little-endian, as WAV has them */
+    size_t i, n = 0;
     for (i = 0; i < count; ++i) {
-        put_le(out->file, (unsigned long)(uint16_t)samples[i], 2);
+        const uint16_t sample = (uint16_t)samples[i];
+        bytes[n++] = (unsigned char)(sample & 0xFF);
+        bytes[n++] = (unsigned char)(sample >> 8);
+        if (n == sizeof bytes || i + 1 == count) {
+            fwrite(bytes, 1, n, out->file);
+            n = 0;
+        }
     }
     out->bytes += (unsigned long)count * 2;
     return ferror(out->file) ? 1 : 0; /* non-zero stops the synthesis */

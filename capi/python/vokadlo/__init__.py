@@ -170,13 +170,18 @@ class Synthesizer:
         """Speaks `text`; returns its samples as array('h'). `on_event(event)` gets each Event
         as it comes; an exception it raises stops the speech and comes out of this call."""
         samples = array.array("h")
+        self._speak(text, samples.frombytes, on_event)
+        return samples
+
+    def _speak(self, text, on_bytes, on_event):
+        """Speaks `text`, handing each block of samples (native-order bytes) to on_bytes."""
         data = text.encode("utf-8")
         chars = _CharOffsets(data)
         raised = []
 
         def audio(pointer, count, _user):
             try:
-                samples.frombytes(ctypes.string_at(pointer, count * 2))
+                on_bytes(ctypes.string_at(pointer, count * 2))
                 return 0
             except BaseException as error:  # KeyboardInterrupt above all: stop at once
                 raised.append(error)
@@ -204,7 +209,6 @@ class Synthesizer:
         if raised:
             raise raised[0]
         self._check(code)
-        return samples
 
     def events(self, text):
         """The events of speaking `text`, in stream order (the speech is computed whole)."""
@@ -213,10 +217,9 @@ class Synthesizer:
         return iter(found)
 
     def synthesize_to_wav(self, text, path):
-        """Speaks `text` into a WAV file (mono, 16-bit, 22050 Hz), written whole or not at all;
-        returns the events."""
+        """Speaks `text` into a WAV file (mono, 16-bit, 22050 Hz) as the samples come, written
+        whole or not at all; returns the events."""
         found = []
-        samples = self.synthesize(text, found.append)
         folder = os.path.dirname(os.path.abspath(path))
         handle, temporary = tempfile.mkstemp(dir=folder, prefix=".vokadlo-", suffix=".wav")
         try:
@@ -227,9 +230,15 @@ class Synthesizer:
                 out.setnchannels(1)
                 out.setsampwidth(2)
                 out.setframerate(SAMPLE_RATE)
-                if sys.byteorder == "big":
-                    samples.byteswap()  # WAV samples are little-endian
-                out.writeframes(samples.tobytes())
+
+                def write(block):
+                    if sys.byteorder == "big":  # WAV samples are little-endian
+                        samples = array.array("h", block)
+                        samples.byteswap()
+                        block = samples.tobytes()
+                    out.writeframesraw(block)
+
+                self._speak(text, write, found.append)
             os.replace(temporary, path)
         except BaseException:
             os.unlink(temporary)
