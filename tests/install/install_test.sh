@@ -28,6 +28,7 @@ fi
 for page in vokadlo-say vokadlo-settings vokadlo; do
     [ -s "$prefix/share/man/man1/$page.1" ]
 done
+[ -s "$prefix/share/man/man3/vokadlo.3" ]
 if command -v man > /dev/null 2>&1; then
     MANPATH="$prefix/share/man" man -P cat vokadlo-say 2> /dev/null | grep -q 'speak Czech text'
 fi
