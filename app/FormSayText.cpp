@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSlider>
 #include <QSplitter>
@@ -61,6 +61,7 @@ constexpr int kDesignVoiceType = 3;
 
 constexpr int kPanel2Height = 176;
 constexpr int kPanel3Height = 28;
+constexpr int kLeastSliderWidth = 80;
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -144,11 +145,6 @@ TFormSayText::TFormSayText(const TFormOptions& options)
     TimerRepeat->setObjectName(QStringLiteral("TimerRepeat"));
     TimerRepeat->setInterval(1500);
 
-    OpenDialog1 = new QFileDialog(this);
-    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setNameFilter(QStringLiteral("Všechny soubory (*)"));
-
     ConnectHandlers();
     StoreProperties();
 
@@ -187,7 +183,7 @@ TFormSayText::~TFormSayText() {
 
 void TFormSayText::FormCreate() {
     Settings.SpeechEnabled = true;
-    OpenDialog1->setDirectory(QDir::current());
+    openFolder_ = QDir::currentPath();
     formStorage_.SetIniFileName(options_.iniFile.empty()
                                     ? ConfigDir() / (std::string(kConfigBaseName) + ".ini")
                                     : options_.iniFile);
@@ -351,6 +347,12 @@ QWidget* TFormSayText::BuildTabSheet3() {
                  TrackSaySpaceLen, LabelSaySpaceLen);
     AddSliderRow(grid, 2, 3, MakeLabel(page, "TeckaX", "Délka prodlevy ( . a , )"), TeckaLen,
                  Tecka);
+
+    // Wide enough to be moved at the window's smallest size.
+    for (QSlider* slider :
+         {RychlostHlasu, VyskaIntonace, Volume, RandomLen, TrackSaySpaceLen, TeckaLen}) {
+        slider->setMinimumWidth(kLeastSliderWidth);
+    }
 
     TypHlasu = new QGroupBox(QStringLiteral("Typ hlasu ( transpose )"), page);
     TypHlasu->setObjectName(QStringLiteral("TypHlasu"));
@@ -722,6 +724,14 @@ void TFormSayText::closeEvent(QCloseEvent* event) {
     // Stops the sound and finalises the engine.
     session_.reset();
     event->accept();
+}
+
+void TFormSayText::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const QSize least = event->size().expandedTo(minimumSizeHint());
+    if (least != event->size() && !isMinimized()) {
+        QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSizeHint())); });
+    }
 }
 
 void TFormSayText::keyPressEvent(QKeyEvent* event) {

@@ -22,7 +22,6 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
-class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -98,6 +97,8 @@ class TFormSayText final : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Grows the window back to its minimum when a window manager ignored it.
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
 
   private:
@@ -188,7 +189,7 @@ class TFormSayText final : public QMainWindow {
     QSlider* EchoVol = nullptr;
 
     QAction* MenuItemSlovo = nullptr;
-    QFileDialog* OpenDialog1 = nullptr;
+    QString openFolder_;  // where the open dialog starts
     QTimer* TimerRepeat = nullptr;
     QList<QWidget*> developerControls_;
 };

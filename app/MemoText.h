@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <cstddef>
 #include <optional>
@@ -16,26 +17,19 @@ namespace vokadlo {
 // empty text has no lines.
 QStringList MemoLines(const QString& plainText);
 
-// A memo's text for the engine: code page 1250, every line break as CR LF.
-std::string EngineText(const QString& plainText);
-
-// The offset in EngineText(plainText) of the memo position `position` (a UTF-16 index into
-// plainText), each line break counting as the two characters CR LF.
-std::size_t EngineOffset(const QString& plainText, int position);
-
 // The memo's lines for the engine, one code page 1250 row each.
 std::vector<std::string> EngineRows(const QStringList& lines);
 
-// What a say command speaks from the memo's engine text, given the selection from `start` to
-// `end`: the selection, or everything from the caret on; from the top when fewer than three
-// characters are left after the caret. Line breaks become two spaces; the word command keeps
-// the first word with the space that ends it.
+// What a say command speaks from the memo's text, given its selection from `start` to `end`
+// (UTF-16 positions): the selection, or everything from the caret on; from the top when fewer
+// than three characters of engine text (a line break counting as CR LF) are left after the
+// caret. Line breaks become two spaces; the word command keeps the first word with the space
+// that ends it. Only the part said is converted.
 struct TSayChoice {
     std::string text;
     bool fromTop = false;  // the memo's selection is to be set to its beginning
 };
-TSayChoice ChooseSayText(const std::string& memo, std::size_t start, std::size_t end,
-                         bool wordCommand);
+TSayChoice ChooseSayText(const QString& plainText, int start, int end, bool wordCommand);
 
 // Replaces the engine's user dictionary by the memo's rows, their keys lower-cased, when their
 // texts differ; returns whether it did.

@@ -122,8 +122,10 @@ void TFormStorage::Restore(const std::function<void(const QString&)>& onError) {
                 Quad(normal.value_or(QString()),
                      {current.left(), current.top(), current.left() + current.width(),
                       current.top() + current.height()});
-            const QRect stored(left, top, right - left, bottom - top);
+            QRect stored(left, top, right - left, bottom - top);
             if (stored.isValid() && OnSomeScreen(stored)) {
+                // Never below the size that shows every control.
+                stored.setSize(stored.size().expandedTo(window_.minimumSizeHint()));
                 window_.setGeometry(stored);
             }
         }
@@ -213,8 +215,9 @@ bool TFormStorage::Save(bool destroying, std::string& error) {
     };
     write("FormVersion", QStringLiteral("0"));
 
-    const QRect normal =
+    QRect normal =
         window_.normalGeometry().isValid() ? window_.normalGeometry() : window_.geometry();
+    normal.setSize(normal.size().expandedTo(window_.minimumSizeHint()));
     write("Flags", QStringLiteral("0"));
     write("ShowCmd", QString::number(ShowCommand(window_)));
     write("PixelsPerInch", QString::number(ScreenPixelsPerInch(window_)));

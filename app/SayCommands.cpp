@@ -13,6 +13,9 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <string_view>
+#include <utility>
+
 #include "app/FormSayText.h"
 #include "app/MemoText.h"
 #include "core/CodePage.h"
@@ -20,6 +23,12 @@
 #include "engine/OrvTts.h"
 
 namespace vokadlo {
+namespace {
+
+// The most characters of the last text its label shows.
+constexpr std::size_t kLastTextShown = 1000;
+
+}  // namespace
 
 void TFormSayText::ButtonSayMemoSayClick(QObject* sender) {
     if (!EngineReachable()) {
@@ -44,17 +53,18 @@ void TFormSayText::ButtonSayMemoSayClick(QObject* sender) {
     const QString plain = MemoSay->toPlainText();
     const QTextCursor cursor = MemoSay->textCursor();
     const bool wordCommand = sender && (sender == ButtonSlovo || sender == MenuItemSlovo);
-    const TSayChoice choice =
-        ChooseSayText(EngineText(plain), EngineOffset(plain, cursor.selectionStart()),
-                      EngineOffset(plain, cursor.selectionEnd()), wordCommand);
+    TSayChoice choice =
+        ChooseSayText(plain, cursor.selectionStart(), cursor.selectionEnd(), wordCommand);
     if (choice.fromTop) {
         QTextCursor top = MemoSay->textCursor();
         top.setPosition(0);
         MemoSay->setTextCursor(top);
     }
-    lastText_ = choice.text;
+    lastText_ = std::move(choice.text);
     SetSayCallback(FormSayTextProgress);
-    LastText->setText(QString::fromStdString(Cp1250ToUtf8(lastText_)));
+    // A label of one line: the beginning of a long text is all it can show.
+    LastText->setText(QString::fromStdString(
+        Cp1250ToUtf8(std::string_view(lastText_).substr(0, kLastTextShown))));
     if (Direct->isChecked() && lastText_.size() < 250) {
         SayWord(lastText_);
     } else {
@@ -76,8 +86,17 @@ void TFormSayText::TimerRepeatTimer() {
 }
 
 void TFormSayText::Otevt1Click() {
-    if (OpenDialog1->exec() == QDialog::Accepted && !OpenDialog1->selectedFiles().isEmpty()) {
-        OpenTextFile(OpenDialog1->selectedFiles().front());
+    // Made for each use: a file dialog writes its own settings when it is destroyed, which then
+    // happens here and not while the program ends.
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Všechny soubory (*)"));
+    dialog.setDirectory(openFolder_);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    openFolder_ = dialog.directory().absolutePath();
+    if (chosen) {
+        OpenTextFile(dialog.selectedFiles().front());
     }
 }
 

@@ -70,7 +70,9 @@ struct TPortAudioPlayer::TImpl {
 
     void CloseStream() {
         if (stream) {
-            Pa_StopStream(stream);
+            // Aborted, not stopped: stopping waits until the device has played out its buffers,
+            // which can take seconds on some sound servers.
+            Pa_AbortStream(stream);
             Pa_CloseStream(stream);
             stream = nullptr;
         }

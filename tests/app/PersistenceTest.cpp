@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "app/SampleText.h"
 #include "tests/app/TestGroups.h"
@@ -191,11 +192,36 @@ class PersistenceTest final : public QObject {
         QCOMPARE(f->window->geometry(), design);
         QCOMPARE(f->Control<QSlider>("RychlostHlasu").value(), 60);
 
-        Write(QStringLiteral("[TFormSayText]\nPixelsPerInch=%1\nNormPos=10,20,610\n")
+        Write(QStringLiteral("[TFormSayText]\nPixelsPerInch=%1\nNormPos=10,20,710\n")
                   .arg(dpi)
                   .toUtf8());
         f->Show();
-        QCOMPARE(f->window->geometry(), QRect(10, 20, 600, design.bottom() + 1 - 20));
+        QCOMPARE(f->window->geometry(), QRect(10, 20, 700, design.bottom() + 1 - 20));
+    }
+
+    // Shrunk by a window manager that ignores the minimum, or stored that small by hand: the
+    // window comes back at a size that shows every control.
+    void NeverSmallerThanItsControls() {
+        const QSize least = f->Show().minimumSizeHint();
+        f->window->windowHandle()->resize(200, 150);
+        QTRY_COMPARE(f->window->size(), least);
+        f->window->close();
+        QVERIFY(FileText().contains(QStringLiteral(",%1,%2\n")
+                                        .arg(f->window->geometry().left() + least.width())
+                                        .arg(f->window->geometry().top() + least.height())));
+
+        const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+        Write(QStringLiteral("[TFormSayText]\nPixelsPerInch=%1\nNormPos=10,20,210,170\n")
+                  .arg(dpi)
+                  .toUtf8());
+        f->Show();
+        QCOMPARE(f->window->geometry(), QRect(QPoint(10, 20), least));
+        for (const QWidget* control : f->window->findChildren<QWidget*>()) {
+            if (control->isVisibleTo(f->window.get()) && !control->isWindow()) {
+                const QRect placed(control->mapTo(f->window.get(), QPoint(0, 0)), control->size());
+                QVERIFY2(f->window->rect().contains(placed), qPrintable(control->objectName()));
+            }
+        }
     }
 
     void ForeignFilesOpenTheWindow() {

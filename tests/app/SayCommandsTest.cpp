@@ -69,6 +69,9 @@ class SayCommandsTest final : public QObject {
         QTest::newRow("selection over two lines")
             << QStringLiteral("první řádek\ndruhý řádek") << 6 << 17 << false
             << QStringLiteral("řádek  druhý") << 17;
+        QTest::newRow("characters the code page lacks, one ? each")
+            << QStringLiteral("€ž\U0001F600ĳ…\nx") << 0 << 0 << false << QStringLiteral("€ž??…  x")
+            << 0;
         QTest::newRow("offsets past 16 bits")
             << QString(70000, u'a') + QStringLiteral("\nkonec slova") << 70001 << 70001 << true
             << QStringLiteral("konec ") << 70001;

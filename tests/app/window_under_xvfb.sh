@@ -1,7 +1,10 @@
 #!/bin/sh
 # The window as a person meets it: started under Xvfb it shows "Orvent Vokadlo"; F4 says the
 # sample text, which shows the chunk in LabelSay and draws its wave; Esc closes the window,
-# which leaves vokadlo.ini with the placement and the 17 properties at their design values.
+# which leaves vokadlo.ini with the placement and the 17 properties at their design values and
+# writes nothing else (the open dialog, never shown, leaves no settings of its own). Started
+# again and shrunk to 200x150 (Xvfb has no window manager to keep the minimum), the window
+# grows back to a size that shows its controls, and that size is what it stores.
 #
 #   window_under_xvfb.sh VOKADLO SCREEN_PROBE
 set -eu
@@ -24,16 +27,32 @@ set -eu
 vokadlo=$1 probe=$2 work=$3
 fail() { echo "FAIL: $*"; cat "$work/log"; exit 1; }
 
-"$vokadlo" --config-dir "$work/config" >"$work/log" 2>&1 &
-pid=$!
-win=""
-for _ in $(seq 1 100); do
-    win=$(xdotool search --name '^Orvent Vokadlo$' 2>/dev/null | head -n 1) || true
-    [ -n "$win" ] && break
-    sleep 0.1
-done
-[ -n "$win" ] || fail "no window with the caption Orvent Vokadlo"
-sleep 1
+start() {
+    XDG_CONFIG_HOME="$work/xdg" "$vokadlo" --config-dir "$work/config" >"$work/log" 2>&1 &
+    pid=$!
+    win=""
+    for _ in $(seq 1 100); do
+        win=$(xdotool search --name '^Orvent Vokadlo$' 2>/dev/null | head -n 1) || true
+        [ -n "$win" ] && break
+        sleep 0.1
+    done
+    [ -n "$win" ] || fail "no window with the caption Orvent Vokadlo"
+    sleep 1
+}
+escape() {
+    xdotool key --clearmodifiers Escape
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        fail "Esc did not close the window"
+    fi
+    wait "$pid" || fail "the window exited with an error"
+}
+
+start
 eval "$(xdotool getwindowgeometry --shell "$win")"
 "$probe" grab "$work/before.png"
 xdotool windowfocus --sync "$win"
@@ -49,21 +68,25 @@ echo "LabelSay: $label pixels changed; wave: $wave new black pixels"
 [ "$label" -gt 20 ] || fail "LabelSay did not change"
 [ "$wave" -gt 300 ] || fail "no wave was drawn"
 
-xdotool key --clearmodifiers Escape
-for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    kill "$pid"
-    fail "Esc did not close the window"
-fi
-wait "$pid" || fail "the window exited with an error"
+escape
+cp "$work/config/vokadlo.ini" "$work/first.ini"
+[ ! -e "$work/xdg/QtProject.conf" ] || fail "the window wrote settings besides vokadlo.ini"
+
+start
+xdotool windowsize "$win" 200 150
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$win")"
+echo "shrunk to 200x150, the window is ${WIDTH}x$HEIGHT"
+[ "$WIDTH" -ge 500 ] && [ "$HEIGHT" -ge 300 ] || fail "the window stayed too small"
+xdotool windowfocus --sync "$win"
+escape
+grep -qxF "NormPos=130,135,$((130 + WIDTH)),$((135 + HEIGHT))" "$work/config/vokadlo.ini" ||
+    fail "the stored size is not ${WIDTH}x$HEIGHT"
 SESSION
 
 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/session.sh" "$vokadlo" "$probe" "$work"
 
-ini="$work/config/vokadlo.ini"
+ini="$work/first.ini"
 [ -f "$ini" ] || { echo "FAIL: no vokadlo.ini was written"; exit 1; }
 missing=0
 for line in "[TFormSayText]" "FormVersion=0" "Flags=0" "ShowCmd=1" "MinMaxPos=-1,-1,-1,-1" \
