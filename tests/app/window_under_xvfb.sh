@@ -84,7 +84,9 @@ grep -qxF "NormPos=130,135,$((130 + WIDTH)),$((135 + HEIGHT))" "$work/config/vok
     fail "the stored size is not ${WIDTH}x$HEIGHT"
 SESSION
 
-xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/session.sh" "$vokadlo" "$probe" "$work"
+# A server number of its own, so that tests run side by side do not meet on the same display;
+# no reset when the last client leaves, so that the second start finds the server.
+xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -noreset" sh "$work/session.sh" "$vokadlo" "$probe" "$work"
 
 ini="$work/first.ini"
 [ -f "$ini" ] || { echo "FAIL: no vokadlo.ini was written"; exit 1; }
