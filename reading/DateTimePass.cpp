@@ -177,6 +177,19 @@ bool ReadIsoDate(TTokenList& list, std::size_t i) {
     return true;
 }
 
+// The prepositions before which "10.30" is a time.
+bool IsTimePreposition(std::string_view word) {
+    static constexpr std::string_view kWords[] = {"v",     "ve", "V",  "Ve",      "od",
+                                                  "Od",    "do", "Do", "kolem",   "Kolem",
+                                                  "okolo", "po", "Po", "před"_cp, "Před"_cp};
+    for (std::string_view w : kWords) {
+        if (w == word) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The hour or minutes of a time in the case: "deset", "od osmi", "nula pět".
 std::string TimePart(unsigned value, TGramCase gramCase, bool minutes) {
     std::string out;
@@ -227,10 +240,10 @@ bool ReadTime(TTokenList& list, std::size_t i) {
             hourWord = true;
         }
     }
-    if (!colon && !hourWord) {
-        return false;  // "7.15" alone may be a date or a decimal
-    }
     const auto prep = PrepositionBefore(list, i);
+    if (!colon && !hourWord && !(prep && IsTimePreposition(list[prep->index].text))) {
+        return false;  // "7.15" alone may be a date or a decimal; "v 7.15" is a time
+    }
     TGramCase c = prep ? prep->gramCase : TGramCase::Nominative;
     if (c == TGramCase::Locative || c == TGramCase::Accusative) {
         c = TGramCase::Nominative;  // "v deset třicet", "na osm hodin"

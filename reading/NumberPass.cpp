@@ -125,6 +125,27 @@ std::string TimesWords(std::uint64_t n) {
     return words;
 }
 
+// "za kilogram", "za kus", "za hodinu": one of the unit, in the accusative.
+std::string PerUnit(const TCounted& by) {
+    const TUnitName* unit = by.unit;
+    if (by.word && !by.word->unit.empty()) {
+        unit = FindUnit(by.word->unit);
+    }
+    std::string out = "za";
+    if (unit) {
+        const auto& row = unit->forms[static_cast<std::size_t>(TPlural::One)];
+        const std::string_view form = row[static_cast<std::size_t>(TGramCase::Accusative)];
+        AppendWord(out, form.empty() ? row[0] : form);
+    } else if (by.word) {
+        std::string form(by.word->forms[0]);
+        if (by.word->gender == TGender::Feminine && !form.empty() && form.back() == 'a') {
+            form.back() = 'u';
+        }
+        AppendWord(out, form);
+    }
+    return out;
+}
+
 bool IsRangeDash(const TTokenList& list, std::size_t i) {
     return list.IsChar(i, '-') || list.IsChar(i, kEnDash);
 }
@@ -414,6 +435,20 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         counted.currency = FindCurrency("CZK");
     }
     const bool countsSomething = counted.unit || counted.currency || counted.word;
+    // "150 Kč/kg", "25 Kč/ks", "500 Kč/měsíc": "za" and the unit it is counted by.
+    std::string per;
+    if (countsSomething && list.IsChar(after, '/') && list.Is(after + 1, TTokenKind::Word)) {
+        if (const auto by = MatchCounted(list, after + 1, false);
+            by && (by->counted.unit || by->counted.word)) {
+            per = PerUnit(by->counted);
+            after = by->end;
+            keepPeriod = by->keepPeriod;
+        } else if (!list.Is(after + 2, TTokenKind::Number) &&
+                   !IsCapitalised(list[after + 1].text)) {
+            per = "za " + list[after + 1].text;
+            after += 2;
+        }
+    }
 
     // An ordinal: "3. den"; a period that ends the sentence stays.
     if (!countsSomething && !grouped && !rangeEnd && number.decimals.empty() && !number.price &&
@@ -474,6 +509,7 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
     if (prep) {
         VocalisePreposition(list, prep->index, reading);
     }
+    AppendWord(reading, per);
     if (keepPeriod) {
         reading += '.';
     }
