@@ -30,7 +30,7 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
     std::size_t first = i;
     const TCurrencyName* currencyBefore = nullptr;
     if (i > 0 && IsOpen(list, i - 1) && StartsFree(list, i - 1) &&
-        (list.IsChar(i - 1, '-') || list.IsChar(i - 1, '+') ||
+        (list.IsChar(i - 1, '-') || list.IsChar(i - 1, '+') || list.IsChar(i - 1, kEnDash) ||
          (list.Is(i - 1, TTokenKind::Foreign) && list.Utf8(list[i - 1]) == "\u2212"))) {
         number.negative = !list.IsChar(i - 1, '+');
         number.positive = !number.negative;
@@ -106,6 +106,15 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         }
     } else if (list.IsChar(end, '/') && list.Is(end + 1, TTokenKind::Number)) {
         const auto d = NumberValue(list, end + 1);
+        if (!grouped && d && list[end + 1].text.size() == 4 && *d >= 1900 && *d <= 2100 &&
+            !list.IsChar(end + 2, '/') && !list.Is(end + 2, TTokenKind::Word)) {
+            // "č. 262/2006": a number of a year, "lomeno" between
+            std::string reading = CardinalWords(number.integer);
+            AppendWord(reading, "lomeno");
+            AppendWord(reading, CardinalWords(*d));
+            list.Replace(first, end + 2, std::move(reading));
+            return true;
+        }
         if (grouped || !d || *d <= number.integer || *d > 100 || list.IsChar(end + 2, '/')) {
             return false;
         }
