@@ -20,6 +20,7 @@ same mean over all vowels.
 """
 
 import argparse
+import functools
 import hashlib
 import json
 import os
@@ -96,10 +97,18 @@ def dita_renders(texts, cache):
     return out
 
 
+@functools.lru_cache(maxsize=None)
+def reading_options(say):
+    """The engine's own design reading, where the program offers a choice: a
+    voice is measured on what the engine says, not on a newer reading."""
+    shown = subprocess.run([say, "--help"], capture_output=True, text=True).stdout
+    return ("--reading", "design") if "--reading" in shown else ()
+
+
 def engine_render(say, voice, text, work):
     """(wav path, [(unit name, factor)]) of the engine speaking `text`."""
     wav, trace = os.path.join(work, "e.wav"), os.path.join(work, "e.jsonl")
-    cmd = [say, "--seed", "1", "-w", wav, "--trace", trace]
+    cmd = [say, "--seed", "1", "-w", wav, "--trace", trace] + list(reading_options(say))
     if voice:
         cmd += ["--samples-from-disk", voice]
     subprocess.run(cmd + [text], check=True, capture_output=True)
