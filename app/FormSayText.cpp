@@ -717,8 +717,12 @@ void TFormSayText::showEvent(QShowEvent* event) {
 void TFormSayText::closeEvent(QCloseEvent* event) {
     Guarded([this] {
         std::string error;
-        if (!formStorage_.Save(false, error)) {
+        std::string note;
+        if (!formStorage_.Save(false, error, &note)) {
             std::fprintf(stderr, "vokadlo: %s\n", error.c_str());
+        }
+        if (!note.empty()) {
+            std::fprintf(stderr, "vokadlo: %s\n", note.c_str());
         }
     });
     // Stops the sound and finalises the engine.

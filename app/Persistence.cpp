@@ -14,6 +14,7 @@
 #include <variant>
 
 #include "app/ProfileFile.h"
+#include "platform/ConfigFile.h"
 
 namespace vokadlo {
 namespace {
@@ -102,6 +103,10 @@ void TFormStorage::Restore(const std::function<void(const QString&)>& onError) {
             onError(message);
         }
     };
+    if (!file.Problem().empty() && FirstTimeToSay(file.Problem())) {
+        // Read as empty: the window keeps its design values.
+        report(QString::fromStdString(file.Problem()));
+    }
 
     if (IntegerValue(file.ReadString(section_, QStringLiteral("FormVersion"), "0")) < 0) {
         restored_ = true;
@@ -205,11 +210,19 @@ void TFormStorage::Restore(const std::function<void(const QString&)>& onError) {
     saved_ = false;
 }
 
-bool TFormStorage::Save(bool destroying, std::string& error) {
+bool TFormStorage::Save(bool destroying, std::string& error, std::string* note) {
     if (!active_ || !restored_) {
         return true;
     }
     TProfileFile file(iniFile_);
+    if (!file.Problem().empty()) {
+        // A file that could not be read is left as it is: replacing it would lose what it holds.
+        if (FirstTimeToSay(file.Problem())) {
+            error = file.Problem() + "; not replaced";
+            return false;
+        }
+        return true;
+    }
     const auto write = [&](const char* key, const QString& value) {
         file.WriteString(section_, QString::fromLatin1(key), value);
     };
@@ -258,6 +271,18 @@ bool TFormStorage::Save(bool destroying, std::string& error) {
                 }
             },
             property);
+    }
+    if (file.Size() > kConfigFileLimit) {
+        // Lists long enough to pass the limit readers keep to are not stored; the rest is.
+        for (const auto& [name, property] : properties_) {
+            if (std::holds_alternative<TLines>(property)) {
+                file.EraseSection(ListSection(name));
+            }
+        }
+        if (note) {
+            *note = iniFile_.string() + ": the lists of lines would make it larger than 1 MiB; " +
+                    "they are not stored";
+        }
     }
     if (!file.Save(error)) {
         return false;

@@ -47,11 +47,15 @@ class TFormStorage {
     void Add(const QString& name, TProperty property);
 
     // Restores the placement, then every property in the order added; a missing key changes
-    // nothing. Errors are handed to `onError` and do not stop the restore of the rest.
+    // nothing. Errors are handed to `onError` and do not stop the restore of the rest; so is,
+    // once, the reason a file that exists could not be read (the window keeps its values).
     void Restore(const std::function<void(const QString&)>& onError);
     // Writes the version, the placement, "Visible" (1 while the window is being destroyed) and
-    // every property. False, with `error` set, when the file could not be written.
-    bool Save(bool destroying, std::string& error);
+    // every property. False, with `error` set, when the file could not be written. A file that
+    // exists but could not be read (not a regular file, larger than 1 MiB, unreadable) is left
+    // as it is. Lists of lines that would take the file past 1 MiB are left out, and `note`
+    // says so.
+    bool Save(bool destroying, std::string& error, std::string* note = nullptr);
 
   private:
     QString ListSection(const QString& name) const;

@@ -19,7 +19,9 @@ TProfileFile::TProfileFile(std::filesystem::path path)
     : path_(std::move(path)), impl_(std::make_unique<TImpl>()) {
     impl_->ini.SetSpaces(false);
     impl_->ini.SetQuotes(false);
-    if (std::optional<std::string> bytes = ReadWholeFile(path_)) {
+    TConfigFileRead read = ReadConfigFile(path_);
+    problem_ = std::move(read.problem);
+    if (std::optional<std::string>& bytes = read.bytes) {
         if (!IsValidUtf8(*bytes)) {
             *bytes = Cp1250ToUtf8(*bytes);
         }
@@ -61,10 +63,20 @@ void TProfileFile::EraseSection(const QString& section) {
     impl_->ini.Delete(section.toUtf8().constData(), nullptr);
 }
 
+std::size_t TProfileFile::Size() const {
+    std::string contents;
+    impl_->ini.Save(contents);
+    return contents.size();
+}
+
 bool TProfileFile::Save(std::string& error) const {
     std::string contents;
     if (impl_->ini.Save(contents) < 0) {
         error = "the profile could not be composed";
+        return false;
+    }
+    if (contents.size() > kConfigFileLimit) {
+        error = path_.string() + ": would be larger than 1 MiB; not written";
         return false;
     }
     return WriteFileAtomically(path_, contents, error);

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -14,8 +15,9 @@ namespace vokadlo {
 
 class TProfileFile {
   public:
-    // Reads the file; a missing or unreadable one reads as empty. Read as UTF-8 when it is
-    // valid UTF-8, as code page 1250 otherwise; lines may end with CR LF or LF.
+    // Reads the file; a missing or unreadable one reads as empty. Only a regular file of at
+    // most 1 MiB is read (a FIFO or device in its place is never opened). Read as UTF-8 when it
+    // is valid UTF-8, as code page 1250 otherwise; lines may end with CR LF or LF.
     explicit TProfileFile(std::filesystem::path path);
     ~TProfileFile();
     TProfileFile(const TProfileFile&) = delete;
@@ -34,15 +36,21 @@ class TProfileFile {
     void WriteString(const QString& section, const QString& key, const QString& value);
     void EraseSection(const QString& section);
 
-    // Writes the whole file in UTF-8 with LF line ends, atomically. False, with `error` set,
-    // when it could not be written; the old file is then unchanged.
+    // Writes the whole file in UTF-8 with LF line ends, atomically, through a symbolic link to
+    // its target; never more than the 1 MiB a reader accepts. False, with `error` set, when it
+    // could not be written; the old file is then unchanged.
     bool Save(std::string& error) const;
+    // The bytes Save would write.
+    std::size_t Size() const;
 
     const std::filesystem::path& Path() const { return path_; }
+    // Why an existing file was not read, naming it; empty when it was read or is missing.
+    const std::string& Problem() const { return problem_; }
 
   private:
     struct TImpl;
     std::filesystem::path path_;
+    std::string problem_;
     std::unique_ptr<TImpl> impl_;
 };
 

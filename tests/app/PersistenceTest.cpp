@@ -2,6 +2,7 @@
 // damaged or foreign files restore.
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,8 +11,11 @@
 #include <QScreen>
 #include <QSlider>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QWindow>
+
+#include <sys/stat.h>
 
 #include "app/SampleText.h"
 #include "tests/app/TestGroups.h"
@@ -224,6 +228,45 @@ class PersistenceTest final : public QObject {
         }
     }
 
+    // A vokadlo.ini that is no profile: a FIFO is never opened (it would hang the window), a file
+    // past 1 MiB is not read; the window shows its design values, names the file once in the
+    // status bar and leaves it as it was. A symbolic link is read and written through.
+    void FilesThatAreNoProfileAreLeftAlone() {
+        const auto refused = [&](const char* why) {
+            f->Show();
+            QCOMPARE(f->Control<QSlider>("RychlostHlasu").value(), 120);
+            const QString message = f->window->statusBar()->currentMessage();
+            QVERIFY2(message.startsWith(Ini() + u':') && message.contains(QString::fromUtf8(why)),
+                     qPrintable(message));
+            f->window->close();
+        };
+        QVERIFY(::mkfifo(f->IniPath().c_str(), 0600) == 0);
+        refused("FIFO");
+        QVERIFY(QFileInfo(Ini()).isFile() == false && QFileInfo(Ini()).exists());
+        QVERIFY(QFile::remove(Ini()));
+
+        const QByteArray large =
+            "[TFormSayText]\nRychlostHlasu_Position=60\n;" + QByteArray(1 << 20, 'x') + '\n';
+        Write(large);
+        refused("1 MiB");
+        QCOMPARE(FileBytes(), large);
+        QVERIFY(QFile::remove(Ini()));
+
+        const QString target = f->configDir.filePath(QStringLiteral("elsewhere.ini"));
+        QVERIFY(QFile::link(target, Ini()));
+        f->Show().close();  // made through the link that pointed nowhere
+        Write("[TFormSayText]\nRychlostHlasu_Position=60\n");
+        f->Show();
+        QCOMPARE(f->Control<QSlider>("RychlostHlasu").value(), 60);
+        f->Control<QSlider>("RychlostHlasu").setValue(70);
+        // A memo too long for the file: stored without its lines.
+        Memo("MemoSay").setPlainText((QString(99, u'ž') + u'\n').repeated(6000));
+        f->window->close();
+        QCOMPARE(QFileInfo(Ini()).symLinkTarget(), target);
+        QVERIFY(FileText().contains(QStringLiteral("RychlostHlasu_Position=70")));
+        QVERIFY(!FileText().contains(QStringLiteral("MemoSay_Lines")));
+    }
+
     void ForeignFilesOpenTheWindow() {
         // Code page 1250 with LF line ends.
         Write(QByteArray::fromStdString(Cp("[TFormSayText]\nZpev_Text=žluť\n")));
@@ -247,6 +290,10 @@ class PersistenceTest final : public QObject {
     QString FileText() const {
         QFile file(Ini());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    QByteArray FileBytes() const {
+        QFile file(Ini());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     // Writes the file for the next window; an open one is closed first, which saves it.
     void Write(const QByteArray& bytes) const {
