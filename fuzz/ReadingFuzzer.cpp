@@ -1,6 +1,7 @@
 // Fuzz target: any bytes as a host's text for the reading stage. The reading stays within a
 // bound of the input's size, keeps every inline tag of the input in order, and its pieces cover
-// the output in order without going backwards in the input.
+// the output in order without going backwards in the input, each output byte mapped into its
+// piece's input.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -34,6 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           piece.inBegin >= result.pieces[i - 1].inBegin;
         if (!ordered || piece.inBegin + piece.inLength > size) {
             __builtin_trap();
+        }
+        // Each output byte of the piece maps into the piece's input.
+        const std::size_t outEnd =
+            i + 1 < result.pieces.size() ? result.pieces[i + 1].outBegin : result.text.size();
+        for (std::size_t out = piece.outBegin; out < outEnd; ++out) {
+            const std::size_t in = result.SourceOffset(out);
+            if (in < piece.inBegin || in > piece.inBegin + piece.inLength) {
+                __builtin_trap();
+            }
         }
     }
     return 0;

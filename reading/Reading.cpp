@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/Cp1250Table.h"
 #include "reading/Passes.h"
 #include "reading/Tokens.h"
 
@@ -46,22 +47,59 @@ std::size_t StretchEnd(std::string_view text, std::size_t begin) {
     return end;
 }
 
-// A new piece starts at every token but untouched spaces and punctuation, which join the piece
-// before them (unless that is a tag's), so a piece is a word with what trails it.
-bool StartsPiece(const TToken& token, bool afterTag) {
-    return afterTag || !(token.kind == TTokenKind::Space || token.kind == TTokenKind::Punctuation);
+// The UTF-8 length of the character a code page 1250 byte stands for.
+std::size_t Utf8Length(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+        return 1;
+    }
+    return cp1250::kHighHalf[b - 0x80] < 0x800 ? 2 : 3;
 }
 
+// True when every byte of the token's text is one character of its input, in order, of the
+// length the byte's character has in UTF-8 (not so for read words, converted spaces, foreign
+// characters and malformed bytes).
+bool IsVerbatim(const TToken& token, std::string_view input) {
+    if (token.kind == TTokenKind::Read) {
+        return false;
+    }
+    std::size_t pos = token.inBegin;
+    const std::size_t end = token.inBegin + token.inLength;
+    for (char c : token.text) {
+        char32_t cp = 0;
+        const std::size_t length = pos < end ? cp1250::DecodeUtf8(input, pos, cp) : 0;
+        if (length == 0 || length != Utf8Length(c)) {
+            return false;
+        }
+        pos += length;
+    }
+    return pos == end;
+}
+
+// Untouched tokens join the verbatim piece before them while it stays short; every other
+// token makes a piece of its own. A token without output joins the piece before it.
 void Append(TReadingResult& result, const TTokenList& list) {
-    bool afterTag = true;
+    bool sealed = true;  // the piece before takes no more tokens
     for (const TToken& token : list.tokens) {
-        if (result.pieces.empty() || StartsPiece(token, afterTag)) {
-            result.pieces.push_back({result.text.size(), token.inBegin, token.inLength});
-        } else {
+        if (token.text.empty()) {
+            if (!result.pieces.empty()) {
+                TReadingPiece& piece = result.pieces.back();
+                piece.inLength = token.inBegin + token.inLength - piece.inBegin;
+            }
+            sealed = true;
+            continue;
+        }
+        const bool verbatim = token.text.size() <= kVerbatimPiece && IsVerbatim(token, list.input);
+        const bool joins = verbatim && !sealed && result.pieces.back().verbatim &&
+                           result.text.size() + token.text.size() - result.pieces.back().outBegin <=
+                               kVerbatimPiece;
+        if (joins) {
             TReadingPiece& piece = result.pieces.back();
             piece.inLength = token.inBegin + token.inLength - piece.inBegin;
+        } else {
+            result.pieces.push_back({result.text.size(), token.inBegin, token.inLength, verbatim});
         }
-        afterTag = token.kind == TTokenKind::Tag;
+        sealed = false;
         result.text += token.text;
     }
 }
@@ -79,7 +117,17 @@ std::size_t TReadingResult::SourceOffset(std::size_t out) const {
     auto after =
         std::upper_bound(pieces.begin(), pieces.end(), out,
                          [](std::size_t o, const TReadingPiece& p) { return o < p.outBegin; });
-    return after == pieces.begin() ? 0 : std::prev(after)->inBegin;
+    if (after == pieces.begin()) {
+        return 0;
+    }
+    const TReadingPiece& piece = *std::prev(after);
+    std::size_t in = piece.inBegin;
+    if (piece.verbatim) {
+        for (std::size_t k = piece.outBegin; k < out; ++k) {
+            in += Utf8Length(text[k]);
+        }
+    }
+    return in;
 }
 
 TReadingResult ReadAsCzech(std::string_view utf8, const TReadingOptions& options) {

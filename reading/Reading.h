@@ -26,19 +26,26 @@ struct TReadingOptions {
 };
 
 // One piece of the output and the piece of the input it was read from. The pieces are in output
-// order and cover the output without gaps; their input pieces never go backwards.
+// order and cover the output without gaps; their input pieces never go backwards. Text passed
+// through unchanged forms verbatim pieces of at most kVerbatimPiece output bytes, each output
+// byte one input character; a stretch the stage read is one piece of its own.
 struct TReadingPiece {
     std::size_t outBegin = 0;  // byte offset in TReadingResult::text
     std::size_t inBegin = 0;   // byte offset in the input text
     std::size_t inLength = 0;  // bytes of the input it came from
+    bool verbatim = false;     // output byte k of the piece is the k-th character of its input
 };
+
+// The longest verbatim piece, in output bytes (a longer token makes its own piece).
+inline constexpr std::size_t kVerbatimPiece = 256;
 
 struct TReadingResult {
     std::string text;  // code page 1250, for the engine
     std::vector<TReadingPiece> pieces;
 
-    // The input byte offset the output byte `out` was read from: the start of its piece's input
-    // (the input's end for an offset at or past the output's end).
+    // The input byte offset the output byte `out` was read from: in a verbatim piece the
+    // offset of its character, otherwise the start of its piece's input (the input's end for an
+    // offset at or past the output's end). At most kVerbatimPiece steps.
     std::size_t SourceOffset(std::size_t out) const;
 };
 

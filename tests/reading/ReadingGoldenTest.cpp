@@ -55,6 +55,7 @@ TEST(Reading, PiecesTieWordsAndTagsToTheirInput) {
     // A word of the reading maps to the number it was read from; the tag stays at its place.
     EXPECT_EQ(result.SourceOffset(text.find("\\mrk=1\\")), input.find("\\mrk"));
     EXPECT_EQ(result.SourceOffset(text.find(Utf8ToCp1250("víš"))), input.find("víš"));
+    EXPECT_EQ(result.SourceOffset(text.find(Utf8ToCp1250("š?"))), input.find("š?"));
     EXPECT_EQ(result.SourceOffset(text.size()), input.size());
     for (std::size_t i = 1; i < result.pieces.size(); ++i) {
         EXPECT_LT(result.pieces[i - 1].outBegin, result.pieces[i].outBegin);
