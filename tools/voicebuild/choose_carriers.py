@@ -130,10 +130,10 @@ def build_voice(units, folder, fallback):
             return units
         except RuntimeError as e:
             failed = {line.strip().split(":")[0] for line in str(e).splitlines()[1:]}
-            if not failed:
+            original = {u.name: u for u in UNITS}
+            if not failed or any(u is original[u.name] for u in units if u.name in failed):
                 raise
             # A fallback that fails too gives way to the unit as it stands.
-            original = {u.name: u for u in UNITS}
             units = [(original if u is fallback[u.name] else fallback)[u.name]
                      if u.name in failed else u for u in units]
 

@@ -6,7 +6,7 @@ Usage: measure.py [--say PROGRAM] [--voice FOLDER] [--cache FOLDER] TEXTS...
 Every line of each TEXTS file is one text.  It is rendered by the engine
 (PROGRAM, with --samples-from-disk FOLDER when a folder is given, else the
 built-in voice) and by dita through festival (cached by text in the cache
-folder).  Printed: the mel-cepstral distortion of every text after dynamic
+folder: empty it when festival or dita change).  Printed: the mel-cepstral distortion of every text after dynamic
 time warping, its mean, and for every unit its level relative to the vowels
 in dita's speech and in the engine's output, with the difference, and the
 distortion over the frames dita spends in the unit's phones (mean, and share
@@ -77,7 +77,8 @@ def dita_renders(texts, cache):
                 "(fclose fd)",
             ]
         with tempfile.NamedTemporaryFile("wb", suffix=".scm", delete=False) as f:
-            f.write(("\n".join(lines) + "\n").encode("iso-8859-2"))
+            # festival reads Latin-2; a character outside it becomes "?".
+            f.write(("\n".join(lines) + "\n").encode("iso-8859-2", errors="replace"))
             script = f.name
         try:
             subprocess.run(["festival", "-b", script], check=True, capture_output=True)
@@ -108,10 +109,14 @@ def reading_options(say):
 def engine_render(say, voice, text, work):
     """(wav path, [(unit name, factor)]) of the engine speaking `text`."""
     wav, trace = os.path.join(work, "e.wav"), os.path.join(work, "e.jsonl")
-    cmd = [say, "--seed", "1", "-w", wav, "--trace", trace] + list(reading_options(say))
+    source = os.path.join(work, "e.txt")
+    with open(source, "w", encoding="utf-8") as f:
+        f.write(text + "\n")
+    cmd = [say, "--seed", "1", "-w", wav, "--trace", trace, "-f", source]
+    cmd += list(reading_options(say))
     if voice:
         cmd += ["--samples-from-disk", voice]
-    subprocess.run(cmd + [text], check=True, capture_output=True)
+    subprocess.run(cmd, check=True, capture_output=True)
     units = []
     with open(trace, encoding="utf-8") as f:
         for line in f:
