@@ -24,6 +24,26 @@ bool IsRangeDash(const TTokenList& list, std::size_t i) {
     return list.IsChar(i, '-') || list.IsChar(i, kEnDash);
 }
 
+// "mezi 10 a 20 kg": a number joined by "a", "až", "nebo" to a number read after a preposition
+// takes the case of that preposition.
+std::optional<TGramCase> CoordinatedCase(const TTokenList& list, std::size_t first) {
+    static constexpr std::string_view kLinks[] = {"a", "nebo", "či"_cp, "až"_cp};
+    if (first < 4 || !list.IsInlineSpace(first - 1) || !list.Is(first - 2, TTokenKind::Word) ||
+        !list.IsInlineSpace(first - 3) ||
+        std::find(std::begin(kLinks), std::end(kLinks), list[first - 2].text) == std::end(kLinks)) {
+        return std::nullopt;
+    }
+    std::size_t j = first - 4;
+    while (j > 0 && list[j].kind == TTokenKind::Removed) {
+        --j;
+    }
+    if (!list.Is(j, TTokenKind::Read) || !IsDigit(list.Utf8(list[j]).front())) {
+        return std::nullopt;
+    }
+    const auto prep = PrepositionBefore(list, j);
+    return prep ? std::optional<TGramCase>(prep->gramCase) : std::nullopt;
+}
+
 // Reads the number at token i with what belongs to it; returns false to leave it as written.
 bool ReadNumberAt(TTokenList& list, std::size_t i) {
     TWrittenNumber number;
@@ -197,9 +217,16 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         return ReadCoordinatedOrdinal(list, first, end, number.integer);
     }
 
-    const auto prep = PrepositionBefore(list, first);
     const std::size_t nounAt = SkipInlineSpace(list, after);
-    TGramCase gramCase = prep ? CaseFor(list, *prep, counted, nounAt) : TGramCase::Nominative;
+    auto prep = PrepositionBefore(list, first);
+    if (!prep && first >= 2 && list.IsInlineSpace(first - 1) &&
+        list.Is(first - 2, TTokenKind::Word) &&
+        (list[first - 2].text == "se" || list[first - 2].text == "Se") &&
+        list.Is(nounAt, TTokenKind::Word) && list[nounAt].text.ends_with("mi")) {
+        prep = TPrepositionBefore{first - 2, TGramCase::Instrumental};  // "se 2 dětmi"
+    }
+    TGramCase gramCase = prep ? CaseFor(list, *prep, counted, nounAt)
+                              : CoordinatedCase(list, first).value_or(TGramCase::Nominative);
     TNumberForm bare{TGender::Inanimate, gramCase, true};
     const bool year = !countsSomething && !grouped && number.decimals.empty() &&
                       number.integer >= 1000 && number.integer < 2200;

@@ -61,8 +61,46 @@ std::size_t PluralIndex(TPlural p) {
 // A noun given by its nominative per plural category, in a case: the genitive singular is the
 // Many form, the genitive plural the Other form; a feminine "-a" takes "-u" in the accusative.
 // Dative, locative and instrumental are not in the data: nothing.
+// The counted nouns (currencies, their hundredths, counted words) in every case, singular and
+// plural, by their nominative singular: nominative, genitive, dative, accusative, locative,
+// instrumental.
+struct TDeclined {
+    std::string_view singular[6];
+    std::string_view plural[6];
+};
+constexpr TDeclined kDeclined[] = {
+    {{"koruna", "koruny", "koruně"_cp, "korunu", "koruně"_cp, "korunou"},
+     {"koruny", "korun", "korunám"_cp, "koruny", "korunách"_cp, "korunami"}},
+    {{"euro", "eura", "euru", "euro", "euru", "eurem"},
+     {"eura", "eur", "eurům"_cp, "eura", "eurech", "eury"}},
+    {{"dolar", "dolaru", "dolaru", "dolar", "dolaru", "dolarem"},
+     {"dolary", "dolarů"_cp, "dolarům"_cp, "dolary", "dolarech", "dolary"}},
+    {{"libra", "libry", "libře"_cp, "libru", "libře"_cp, "librou"},
+     {"libry", "liber", "librám"_cp, "libry", "librách"_cp, "librami"}},
+    {{"haléř"_cp, "haléře"_cp, "haléři"_cp, "haléř"_cp, "haléři"_cp, "haléřem"_cp},
+     {"haléře"_cp, "haléřů"_cp, "haléřům"_cp, "haléře"_cp, "haléřích"_cp, "haléři"_cp}},
+    {{"cent", "centu", "centu", "cent", "centu", "centem"},
+     {"centy", "centů"_cp, "centům"_cp, "centy", "centech", "centy"}},
+    {{"kus", "kusu", "kusu", "kus", "kusu", "kusem"},
+     {"kusy", "kusů"_cp, "kusům"_cp, "kusy", "kusech", "kusy"}},
+    {{"osoba", "osoby", "osobě"_cp, "osobu", "osobě"_cp, "osobou"},
+     {"osoby", "osob", "osobám"_cp, "osoby", "osobách"_cp, "osobami"}},
+    {{"strana", "strany", "straně"_cp, "stranu", "straně"_cp, "stranou"},
+     {"strany", "stran", "stranám"_cp, "strany", "stranách"_cp, "stranami"}},
+};
+
 std::optional<std::string> CaseForm(const std::string_view (&forms)[4], TGender gender,
                                     TPlural plural, TGramCase gramCase) {
+    const bool oblique = gramCase == TGramCase::Dative || gramCase == TGramCase::Locative ||
+                         gramCase == TGramCase::Instrumental;
+    if (oblique && plural != TPlural::Many) {
+        for (const TDeclined& d : kDeclined) {
+            if (d.singular[0] == forms[0]) {
+                const auto c = static_cast<std::size_t>(gramCase);
+                return std::string(plural == TPlural::One ? d.singular[c] : d.plural[c]);
+            }
+        }
+    }
     switch (gramCase) {
         case TGramCase::Nominative:
             return std::string(forms[PluralIndex(plural)]);
@@ -221,15 +259,20 @@ std::string ReadQuantity(const TWrittenNumber& number, const TCounted& counted, 
     const TPlural plural = PluralOf(number.integer);
     std::string noun;
     TNumberForm form{bare.gender, gramCase, false};
+    // After whole thousands or millions the noun stays in the genitive plural ("s tisícem
+    // metrů", "se dvěma miliony korun").
+    const bool wholeScale = number.integer >= 1000 && number.integer % 1000 == 0;
+    const TPlural nounPlural = wholeScale ? TPlural::Other : plural;
+    const TGramCase nounCase = wholeScale ? TGramCase::Genitive : gramCase;
     if (unit) {
         form.gender = unit->gender;
-        noun = UnitForm(*unit, plural, gramCase);
+        noun = UnitForm(*unit, nounPlural, nounCase);
     } else if (currency || word) {
         const auto& forms = currency ? currency->forms : word->forms;
         form.gender = currency ? currency->gender : word->gender;
         if (word && word->scale && word->written.find('.') == std::string_view::npos) {
             noun = word->written;  // "3 bilionů": the case the writer chose
-        } else if (auto f = CaseForm(forms, form.gender, plural, gramCase)) {
+        } else if (auto f = CaseForm(forms, form.gender, nounPlural, nounCase)) {
             noun = *f;
         } else {
             form.gramCase = TGramCase::Nominative;
