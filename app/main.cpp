@@ -2,17 +2,21 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 #include "app/FormSayText.h"
+#include "app/QtTranslations.h"
 #include "platform/ConfigDir.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vokadlo"));
     QApplication::setApplicationVersion(QStringLiteral(VOKADLO_VERSION));
+    const std::unique_ptr<QTranslator> qtTexts = vokadlo::InstallQtTranslation();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

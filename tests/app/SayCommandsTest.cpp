@@ -1,8 +1,10 @@
 // The say and word commands: which text they hand to the engine, stopping, the dictionary
 // hand-over, word mode, repetition, and the open command.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -10,11 +12,14 @@
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTimer>
+#include <QTranslator>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "app/MemoText.h"
+#include "app/QtTranslations.h"
 #include "engine/OrvTts.h"
 #include "tests/app/TestGroups.h"
 #include "tests/app/WindowFixture.h"
@@ -206,6 +211,27 @@ class SayCommandsTest final : public QObject {
         QVERIFY(!f->window->OpenTextFile(f->configDir.filePath(QStringLiteral("missing.txt"))));
         QVERIFY(boxShown);
         QCOMPARE(memo.toPlainText(), expected);
+    }
+
+    // Qt's own dialogs follow the user's language; in Czech, as the window, when the locale
+    // names none.
+    void QtDialogsInTheUsersLanguage() {
+        f->Show();
+        for (const QLocale& locale : {QLocale(QLocale::Czech, QLocale::Czechia), QLocale::c()}) {
+            const std::unique_ptr<QTranslator> czech = InstallQtTranslation(locale);
+            QVERIFY(czech);
+            QStringList buttons;
+            QTimer::singleShot(200, [&] {
+                if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                    for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                        buttons << button->text();
+                    }
+                    dialog->reject();
+                }
+            });
+            f->window->findChild<QAction*>(QStringLiteral("Otevt1"))->trigger();
+            QVERIFY2(buttons.contains(QStringLiteral("Zrušit")), qPrintable(buttons.join(u',')));
+        }
     }
 
   private:
