@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/CodePage.h"
+#include "core/Cp1250Literal.h"
 #include "reading/AbbreviationTable.h"
 #include "reading/Grammar.h"
 #include "reading/PassTools.h"
@@ -82,6 +83,62 @@ std::size_t Match(const TTokenList& list, std::size_t i, const std::vector<TPart
     return t;
 }
 
+// The gender and case of the name after a title (further titles skipped): feminine when a
+// name ends in "ová" or "á" ("Nováková", "Nová"); the dative or the instrumental when its
+// ending says so ("Novákovi", "Novákem", "Novákovou").
+struct TNameForm {
+    bool feminine = false;
+    TGramCase gramCase = TGramCase::Nominative;
+};
+
+// True when the word with a period is a title of the table ("Ing", "MUDr").
+bool IsTitle(std::string_view word) {
+    for (const TAbbreviation& a : Abbreviations()) {
+        if (a.written.size() == word.size() + 1 && a.written.starts_with(word) &&
+            FeminineTitle(a.forms[0])) {
+            return true;
+        }
+    }
+    return word == "Ph" || word == "D";
+}
+
+TNameForm NameAfter(const TTokenList& list, std::size_t t) {
+    TNameForm form;
+    int names = 0;
+    for (int steps = 0; steps < 12 && t < list.size() && names < 2; ++steps, ++t) {
+        const TToken& token = list[t];
+        if (token.kind == TTokenKind::Space) {
+            if (!list.IsInlineSpace(t)) {
+                break;
+            }
+            continue;
+        }
+        if (token.IsChar('.') ||
+            (token.kind == TTokenKind::Word && list.IsChar(t + 1, '.') && IsTitle(token.text))) {
+            continue;  // another title ("Prof. Ing.")
+        }
+        if (token.kind != TTokenKind::Word) {
+            break;
+        }
+        if (!IsCapitalised(token.text)) {
+            break;
+        }
+        ++names;
+        const std::string& w = token.text;
+        if (w.ends_with("ová"_cp) || (w.size() > 3 && w.ends_with("á"_cp))) {
+            form.feminine = true;
+        } else if (w.ends_with("ovou")) {
+            form.feminine = true;
+            form.gramCase = TGramCase::Instrumental;
+        } else if (w.ends_with("ovi")) {
+            form.gramCase = TGramCase::Dative;
+        } else if (w.ends_with("em") && w.size() > 4) {
+            form.gramCase = TGramCase::Instrumental;
+        }
+    }
+    return form;
+}
+
 // True when a number the number pass read follows after a space ("s. 45").
 bool BeforeNumber(const TTokenList& list, std::size_t end) {
     const std::size_t next = SkipInlineSpace(list, end);
@@ -144,6 +201,14 @@ void ReadAbbreviations(TTokenList& list) {
             std::string reading;
             if (row->use == TAbbreviationUse::AgreesWithNext) {
                 reading = Agreeing(*row, list, SkipInlineSpace(list, end));
+            } else if (const std::string_view* feminine = FeminineTitle(row->forms[0])) {
+                // A title agrees with the name it stands before ("Ing. Jana Nováková").
+                const TNameForm name = NameAfter(list, end);
+                const TGramCase c = prep ? prep->gramCase : name.gramCase;
+                const auto index = static_cast<std::size_t>(c);
+                const std::string_view masculine =
+                    row->forms[index].empty() ? row->forms[0] : row->forms[index];
+                reading = name.feminine ? feminine[index] : masculine;
             } else {
                 TGramCase asked = prep ? prep->gramCase : TGramCase::Nominative;
                 const std::string& p = prep ? list[prep->index].text : list[i].text;

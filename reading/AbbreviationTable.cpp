@@ -160,10 +160,40 @@ constexpr TAbbreviation kAbbreviations[] = {
     {"§"_cp, N, {"paragraf", "paragrafu", "paragrafu", "paragraf", "paragrafu", "paragrafem"}},
 };
 
+struct TFeminineTitle {
+    std::string_view masculine;
+    std::string_view forms[6];
+};
+
+constexpr TFeminineTitle kFeminineTitles[] = {
+    {"inženýr"_cp,
+     {"inženýrka"_cp, "inženýrky"_cp, "inženýrce"_cp, "inženýrku"_cp, "inženýrce"_cp,
+      "inženýrkou"_cp}},
+    {"magistr", {"magistra", "magistry", "magistře"_cp, "magistru", "magistře"_cp, "magistrou"}},
+    {"doktor", {"doktorka", "doktorky", "doktorce", "doktorku", "doktorce", "doktorkou"}},
+    {"bakalář"_cp,
+     {"bakalářka"_cp, "bakalářky"_cp, "bakalářce"_cp, "bakalářku"_cp, "bakalářce"_cp,
+      "bakalářkou"_cp}},
+    {"profesor",
+     {"profesorka", "profesorky", "profesorce", "profesorku", "profesorce", "profesorkou"}},
+    {"docent", {"docentka", "docentky", "docentce", "docentku", "docentce", "docentkou"}},
+    {"architekt",
+     {"architektka", "architektky", "architektce", "architektku", "architektce", "architektkou"}},
+};
+
 }  // namespace
 
 std::span<const TAbbreviation> Abbreviations() {
     return kAbbreviations;
+}
+
+const std::string_view* FeminineTitle(std::string_view masculine) {
+    for (const TFeminineTitle& t : kFeminineTitles) {
+        if (t.masculine == masculine) {
+            return t.forms;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace vokadlo

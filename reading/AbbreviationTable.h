@@ -25,4 +25,8 @@ struct TAbbreviation {
 // Every row, longest written forms not guaranteed first.
 std::span<const TAbbreviation> Abbreviations();
 
+// The feminine of a title given by its masculine nominative ("inženýr" -> "inženýrka" ...), by
+// case; nullptr when the word has none in the table.
+const std::string_view* FeminineTitle(std::string_view masculine);
+
 }  // namespace vokadlo
