@@ -24,6 +24,12 @@ bool IsRangeDash(const TTokenList& list, std::size_t i) {
     return list.IsChar(i, '-') || list.IsChar(i, kEnDash);
 }
 
+// True for a word that ends like a past verb ("byl", "žila", "vzniklo", "přišli").
+bool LooksLikePastVerb(std::string_view word) {
+    return word.ends_with("l") || word.ends_with("la") || word.ends_with("lo") ||
+           word.ends_with("li") || word.ends_with("ly");
+}
+
 // "mezi 10 a 20 kg": a number joined by "a", "až", "nebo" to a number read after a preposition
 // takes the case of that preposition.
 std::optional<TGramCase> CoordinatedCase(const TTokenList& list, std::size_t first) {
@@ -228,8 +234,14 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
     TGramCase gramCase = prep ? CaseFor(list, *prep, counted, nounAt)
                               : CoordinatedCase(list, first).value_or(TGramCase::Nominative);
     TNumberForm bare{TGender::Inanimate, gramCase, true};
+    // A year reads in the nominative ("od 1990"); after a preposition a count of a noun still
+    // declines ("do 2000 lidí"), told from a year by the word after it not being a past verb.
+    const bool countsNoun = prep && nounAt != after && list.Is(nounAt, TTokenKind::Word) &&
+                            !IsCapitalised(list[nounAt].text) &&
+                            !IsVerbOrShortWord(list[nounAt].text) &&
+                            !LooksLikePastVerb(list[nounAt].text);
     const bool year = !countsSomething && !grouped && number.decimals.empty() &&
-                      number.integer >= 1000 && number.integer < 2200;
+                      number.integer >= 1000 && number.integer < 2200 && !countsNoun;
     if (year) {
         gramCase = TGramCase::Nominative;
     } else if (!countsSomething && after == end && list.Is(nounAt, TTokenKind::Word) &&
