@@ -37,6 +37,15 @@ std::optional<unsigned> SmallNumber(const TTokenList& list, std::size_t i, std::
     return static_cast<unsigned>(*v);
 }
 
+// The month of a numeric date: 1..12 in digits or in Roman numerals ("25. XII. 2026").
+std::optional<unsigned> MonthNumber(const TTokenList& list, std::size_t m) {
+    if (list.Is(m, TTokenKind::Word)) {
+        const unsigned roman = RomanValue(list[m].text);
+        return roman >= 1 && roman <= 12 ? std::optional<unsigned>(roman) : std::nullopt;
+    }
+    return SmallNumber(list, m, 2, 1, 12);
+}
+
 bool IsYear(const TTokenList& list, std::size_t i) {
     return list.Is(i, TTokenKind::Number) && list[i].text.size() == 4 &&
            !list.Is(i + 1, TTokenKind::Word) && !list.Is(i + 1, TTokenKind::Number) &&
@@ -109,7 +118,7 @@ bool ReadDayFirst(TTokenList& list, std::size_t i) {
     }
     const auto prep = PrepositionBefore(list, i);
     std::size_t m = SkipInlineSpace(list, i + 2);
-    if (const auto month = SmallNumber(list, m, 2, 1, 12); month && list.IsChar(m + 1, '.')) {
+    if (const auto month = MonthNumber(list, m); month && list.IsChar(m + 1, '.')) {
         const bool spaced = m != i + 2;
         std::size_t end = m + 2;
         std::optional<std::uint64_t> year;

@@ -213,14 +213,18 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
     }
 
     // An ordinal: "3. den"; a period that ends the sentence stays.
-    if (!countsSomething && !grouped && !rangeEnd && number.decimals.empty() && !number.price &&
-        number.denominator == 0 && !number.negative && list.IsChar(end, '.') &&
-        !PeriodEndsSentence(list, end)) {
+    const bool plain = !countsSomething && !grouped && !rangeEnd && number.decimals.empty() &&
+                       !number.price && number.denominator == 0 && !number.negative;
+    if (plain && list.IsChar(end, '.') &&
+        ReadCoordinatedOrdinal(list, first, end, number.integer)) {
+        return true;
+    }
+    if (plain && list.IsChar(end, '.') && !PeriodEndsSentence(list, end)) {
         if (list.IsInlineSpace(end + 1) && list.Is(end + 2, TTokenKind::Word) &&
             !IsCapitalised(list[end + 2].text) && !IsVerbOrShortWord(list[end + 2].text)) {
             return ReadOrdinal(list, first, end, number.integer, false);
         }
-        return ReadCoordinatedOrdinal(list, first, end, number.integer);
+        return false;
     }
 
     const std::size_t nounAt = SkipInlineSpace(list, after);

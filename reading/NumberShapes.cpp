@@ -126,20 +126,22 @@ bool ReadCompound(TTokenList& list, std::size_t i, std::size_t word) {
 bool ReadCoordinatedOrdinal(TTokenList& list, std::size_t first, std::size_t dot,
                             std::uint64_t value) {
     static constexpr std::string_view kLinks[] = {"a", "i", "nebo", "či"_cp, "až"_cp};
-    const std::size_t link = dot + 2;
-    if (!list.IsInlineSpace(dot + 1) || !list.Is(link, TTokenKind::Word) ||
-        !list.IsInlineSpace(link + 1) || !list.Is(link + 2, TTokenKind::Number) ||
-        !list.IsChar(link + 3, '.') || value == 0 || value > 1000) {
+    // The link: a word ("1. a 2.") or a dash ("1.–3.", "1. – 3."), read as "až".
+    const std::size_t link = SkipInlineSpace(list, dot + 1);
+    const bool dash = list.IsChar(link, '-') || list.IsChar(link, '\x96');
+    const bool word =
+        link != dot + 1 && list.Is(link, TTokenKind::Word) &&
+        std::find(std::begin(kLinks), std::end(kLinks), list[link].text) != std::end(kLinks);
+    const std::size_t next = SkipInlineSpace(list, link + 1);
+    if ((!dash && !(word && next != link + 1)) || !list.Is(next, TTokenKind::Number) ||
+        !list.IsChar(next + 1, '.') || value == 0 || value > 1000) {
         return false;
     }
-    if (std::find(std::begin(kLinks), std::end(kLinks), list[link].text) == std::end(kLinks)) {
-        return false;
-    }
-    const auto second = NumberValue(list, link + 2);
-    const auto form = OrdinalFormAt(list, first, link + 3, false);
+    const auto second = NumberValue(list, next);
+    const auto form = OrdinalFormAt(list, first, next + 1, false);
     if (!second || *second == 0 || *second > 1000 || !form ||
-        !list.Is(link + 5, TTokenKind::Word) || IsCapitalised(list[link + 5].text) ||
-        IsVerbOrShortWord(list[link + 5].text)) {
+        !list.Is(next + 3, TTokenKind::Word) || IsCapitalised(list[next + 3].text) ||
+        IsVerbOrShortWord(list[next + 3].text)) {
         return false;
     }
     // Both ordinals in the form the noun after the second asks for.
@@ -153,8 +155,13 @@ bool ReadCoordinatedOrdinal(TTokenList& list, std::size_t first, std::size_t dot
     if (!form->noun.empty()) {
         AppendWord(secondReading, form->noun);
     }
-    list.Replace(link + 2, form->noun.empty() ? link + 4 : form->nounEnd, std::move(secondReading));
-    list.Replace(first, dot + 1, std::move(reading));
+    list.Replace(next, form->noun.empty() ? next + 2 : form->nounEnd, std::move(secondReading));
+    if (dash) {
+        reading += " až "_cp;
+        list.Replace(first, next, std::move(reading));
+    } else {
+        list.Replace(first, dot + 1, std::move(reading));
+    }
     return true;
 }
 
