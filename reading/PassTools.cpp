@@ -55,6 +55,12 @@ bool PeriodEndsSentence(const TTokenList& list, std::size_t i) {
     if (next >= list.size()) {
         return true;
     }
+    if (list.Is(next, TTokenKind::Punctuation)) {
+        // A closing quote or bracket after the period: the quoted sentence ends there.
+        const char c = list[next].text[0];
+        return c == '"' || c == '\x93' /* “ */ || c == '\x94' /* ” */ || c == ')' ||
+               c == '\xAB' /* « */ || c == '\x92' /* ’ */;
+    }
     if (!list.Is(next, TTokenKind::Space)) {
         return false;
     }
