@@ -94,6 +94,9 @@ void ReadRomanNumerals(TTokenList& list) {
         if (period && single && wordFollows && IsCapitalised(list[next].text)) {
             continue;  // "Jan V. Novák": an initial
         }
+        if (single && !InList(kRulers, name) && !InList(kQueens, name)) {
+            continue;  // "Tomáš V. řekl": a surname cut to its initial
+        }
         const TNameForm form = NameForm(name);
         std::string reading = OrdinalWords(value, form.gender, form.gramCase);
         if (reading.empty()) {
