@@ -256,8 +256,11 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         const auto known = FindNoun(noun, gramCase);
         bare.gender = known ? known->gender : GuessGender(noun, fewForm);
         bare.counting = false;
-        if (!known && !prep && number.integer == 1 && noun.size() > 2 && noun.ends_with("u")) {
-            bare.gender = TGender::Feminine;  // "1 kočku": a feminine accusative
+        if (known && !known->plural && !prep && number.integer == 1) {
+            gramCase = known->gramCase;  // "1 kočku": the number agrees with the noun's case
+        } else if (!known && !prep && number.integer == 1 && noun.size() > 2 &&
+                   noun.ends_with("u")) {
+            bare.gender = TGender::Feminine;  // "1 knížku": a feminine accusative
             gramCase = TGramCase::Accusative;
         }
     }
