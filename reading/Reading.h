@@ -50,7 +50,7 @@ struct TReadingResult {
 };
 
 // The reading is at most kReadingGrowth times as long as the input, plus kReadingSlack bytes.
-inline constexpr std::size_t kReadingGrowth = 16;
+inline constexpr std::size_t kReadingGrowth = 32;
 inline constexpr std::size_t kReadingSlack = 64;
 
 // Reads a host's text, given in UTF-8 (a malformed byte reads as the code page 1250 character of
