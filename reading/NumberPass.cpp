@@ -146,9 +146,18 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         }
         number.denominator = static_cast<unsigned>(*d);
         end += 2;
+    } else if (list.IsChar(end, ':') && list.Is(end + 1, TTokenKind::Number) && !grouped &&
+               list[i].text.size() <= 2 && list[end + 1].text.size() <= 2 &&
+               (list[end + 1].text == "0" || list[end + 1].text[0] != '0') &&
+               !list.IsChar(end + 2, ':') && !list.Is(end + 2, TTokenKind::Word)) {
+        // A score the time pass left ("3:2", "6:4"): both numbers, as sport is read.
+        std::string reading = CardinalWords(number.integer);
+        AppendWord(reading, CardinalWords(*NumberValue(list, end + 1)));
+        list.Replace(first, end + 2, std::move(reading));
+        return true;
     } else if ((list.IsChar(end, ':') || list.IsChar(end, '.') || list.IsChar(end, ',')) &&
                list.Is(end + 1, TTokenKind::Number)) {
-        return false;  // times, versions and lists the other passes did not read
+        return false;  // versions and lists the other passes did not read
     } else if (IsRangeDash(list, end) && list.Is(end + 1, TTokenKind::Number) && !grouped) {
         rangeEnd = NumberValue(list, end + 1);
         if (!rangeEnd || list[end + 1].text.size() > 4 || list.IsChar(end + 2, '-')) {
