@@ -196,6 +196,12 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         }
         list.Replace(first, end + 1, TimesWords(number.integer));
         return true;
+    } else if (!match && list.IsInlineSpace(end) && list.Is(end + 1, TTokenKind::Word) &&
+               list[end + 1].text == "x" && list.IsInlineSpace(end + 2) &&
+               list.Is(end + 3, TTokenKind::Word) && !IsCapitalised(list[end + 3].text) &&
+               number.decimals.empty() && !grouped && !rangeEnd && !number.negative) {
+        list.Replace(first, end + 2, TimesWords(number.integer));  // "2 x denně" dvakrát
+        return true;
     }
     if (currencyBefore && !counted.currency && !counted.unit) {
         counted = {};
@@ -314,6 +320,12 @@ void ReadNumbers(TTokenList& list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i].kind == TTokenKind::Number) {
             ReadNumberAt(list, i);
+        } else if ((list.IsChar(i, '\xD7') ||
+                    (list.Is(i, TTokenKind::Word) && list[i].text == "x")) &&
+                   i >= 2 && list.IsInlineSpace(i - 1) && list.IsInlineSpace(i + 1) &&
+                   list.Is(i + 2, TTokenKind::Number) &&
+                   (list.Is(i - 2, TTokenKind::Read) || list.Is(i - 2, TTokenKind::Number))) {
+            list.Replace(i, i + 1, std::string("krát"_cp));  // "3 × 4 m"
         } else if (list[i].kind == TTokenKind::Word && list.IsChar(i + 1, '.') &&
                    StartsFree(list, i) && list.IsInlineSpace(i + 2) &&
                    list.Is(i + 3, TTokenKind::Word) && !IsCapitalised(list[i + 3].text)) {
