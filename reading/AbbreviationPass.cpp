@@ -6,6 +6,7 @@
 #include "core/CodePage.h"
 #include "core/Cp1250Literal.h"
 #include "reading/AbbreviationTable.h"
+#include "reading/CzechNumbers.h"
 #include "reading/Grammar.h"
 #include "reading/PassTools.h"
 #include "reading/Passes.h"
@@ -139,6 +140,51 @@ TNameForm NameAfter(const TTokenList& list, std::size_t t) {
     return form;
 }
 
+// The abbreviations of places and parts of a text, which "na" and "o" put in the locative.
+bool IsPlace(std::string_view written) {
+    static constexpr std::string_view kPlaces[] = {
+        "str.",     "obr.",   "tab.",   "kap.",  "ul.",      "nám."_cp, "nábř."_cp,
+        "sídl."_cp, "tř."_cp, "hl. m.", "odst.", "písm."_cp, "§"_cp};
+    return std::find(std::begin(kPlaces), std::end(kPlaces), written) != std::end(kPlaces);
+}
+
+// The day a two-letter abbreviation names ("Po" pondělí), or empty.
+std::string_view DayName(std::string_view word) {
+    static constexpr std::string_view kDays[][2] = {
+        {"po", "pondělí"_cp},  {"út"_cp, "úterý"_cp}, {"st", "středa"_cp}, {"čt"_cp, "čtvrtek"_cp},
+        {"pá"_cp, "pátek"_cp}, {"so", "sobota"},      {"ne", "neděle"_cp}};
+    if (word.size() != 2) {
+        return {};
+    }
+    const std::string lower = LowerCase(word);
+    for (const auto& day : kDays) {
+        if (day[0] == lower) {
+            return day[1];
+        }
+    }
+    return {};
+}
+
+// "Po–Pá", "po - ne": a range of days, read "pondělí až pátek".
+bool ReadDayRange(TTokenList& list, std::size_t i) {
+    const std::string_view from = DayName(list[i].text);
+    const std::size_t dash = SkipInlineSpace(list, i + 1);
+    const std::size_t next = SkipInlineSpace(list, dash + 1);
+    if (from.empty() || !(list.IsChar(dash, '-') || list.IsChar(dash, '\x96')) ||
+        !list.Is(next, TTokenKind::Word) || list.Is(next + 1, TTokenKind::Word)) {
+        return false;
+    }
+    const std::string_view to = DayName(list[next].text);
+    if (to.empty()) {
+        return false;
+    }
+    std::string reading(from);
+    AppendWord(reading, "až"_cp);
+    AppendWord(reading, to);
+    list.Replace(i, next + 1, std::move(reading));
+    return true;
+}
+
 // True when a number the number pass read follows after a space ("s. 45").
 bool BeforeNumber(const TTokenList& list, std::size_t end) {
     const std::size_t next = SkipInlineSpace(list, end);
@@ -185,7 +231,8 @@ void ReadAbbreviations(TTokenList& list) {
     }();
     for (std::size_t i = 0; i < list.size(); ++i) {
         const bool symbol = list.IsChar(i, '\xA7');  // §
-        if ((list[i].kind != TTokenKind::Word && !symbol) || !StartsFree(list, i)) {
+        if ((list[i].kind != TTokenKind::Word && !symbol) || !StartsFree(list, i) ||
+            ReadDayRange(list, i)) {
             continue;
         }
         for (const auto& [row, parts] : rows) {
@@ -212,7 +259,8 @@ void ReadAbbreviations(TTokenList& list) {
             } else {
                 TGramCase asked = prep ? prep->gramCase : TGramCase::Nominative;
                 const std::string& p = prep ? list[prep->index].text : list[i].text;
-                if (prep && (p == "na" || p == "Na" || p == "o" || p == "O")) {
+                if (prep && IsPlace(row->written) &&
+                    (p == "na" || p == "Na" || p == "o" || p == "O")) {
                     asked = TGramCase::Locative;  // "na str. 5", "na nám. Míru"
                 }
                 const auto c = static_cast<std::size_t>(asked);
