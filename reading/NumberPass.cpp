@@ -97,6 +97,10 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
             end += 2;
             grouped = true;
         }
+        if (list.IsInlineSpace(end) && list[end].text == " " &&
+            list.Is(end + 1, TTokenKind::Number) && list[end + 1].text.size() == 3 && grouped) {
+            return false;  // more groups than a number read aloud has
+        }
         // "1.000.000": two groups at least, nothing dotted after
         std::size_t j = end;
         std::uint64_t dotted = number.integer;
@@ -141,7 +145,8 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
             list.Replace(first, end + 2, std::move(reading));
             return true;
         }
-        if (grouped || !d || *d <= number.integer || *d > 100 || list.IsChar(end + 2, '/')) {
+        if (grouped || !d || number.integer == 0 || *d <= number.integer || *d > 100 ||
+            list.IsChar(end + 2, '/')) {
             return false;
         }
         number.denominator = static_cast<unsigned>(*d);
