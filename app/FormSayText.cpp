@@ -209,6 +209,9 @@ void TFormSayText::BuildMenu() {
     MenuItemSlovo = item(ekni1, "MenuItemSlovo", "Slovo", QKeySequence(Qt::Key_F5));
     QAction* last1 = item(ekni1, "Last1", "Last", QKeySequence(Qt::Key_F6));
     QAction* stop1 = item(ekni1, "Stop1", "Stop", QKeySequence(Qt::Key_F8));
+    ekni1->addSeparator();
+    CistCesky = item(ekni1, "CistCesky", "Číst česky (čísla, zkratky, data)", {});
+    CistCesky->setCheckable(true);  // the design's reading stays the default
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -612,6 +615,9 @@ void TFormSayText::StoreProperties() {
                             [this](const QString& text) { Zpev->setText(text); }}});
     storage.Add(QStringLiteral("IntonaceCheckBox.Checked"), checkBox(IntonaceCheckBox));
     storage.Add(QStringLiteral("IntonaceLinear.Checked"), checkBox(IntonaceLinear));
+    storage.Add(QStringLiteral("CistCesky.Checked"),
+                S::TBoolean{{[this] { return CistCesky->isChecked(); },
+                             [this](const bool& v) { CistCesky->setChecked(v); }}});
 }
 
 void TFormSayText::RychlostHlasuChange() {

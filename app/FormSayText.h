@@ -189,7 +189,8 @@ class TFormSayText final : public QMainWindow {
     QSlider* EchoVol = nullptr;
 
     QAction* MenuItemSlovo = nullptr;
-    QString openFolder_;  // where the open dialog starts
+    QString openFolder_;           // where the open dialog starts
+    QAction* CistCesky = nullptr;  // checked: the text is read as in Czech before it is said
     QTimer* TimerRepeat = nullptr;
     QList<QWidget*> developerControls_;
 };

@@ -60,7 +60,9 @@ void TFormSayText::ButtonSayMemoSayClick(QObject* sender) {
         top.setPosition(0);
         MemoSay->setTextCursor(top);
     }
-    lastText_ = std::move(choice.text);
+    // "Číst česky": the reading stage first; otherwise the text goes as it is.
+    session_->SetReading(CistCesky->isChecked() ? TReadingMode::Czech : TReadingMode::Design);
+    lastText_ = session_->TextForEngine(choice.text);
     SetSayCallback(FormSayTextProgress);
     // A label of one line: the beginning of a long text is all it can show.
     LastText->setText(QString::fromStdString(

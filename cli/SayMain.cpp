@@ -88,8 +88,8 @@ class TProgress {
         if (!show_) {
             return;
         }
-        const int percent =
-            static_cast<int>(100 - (pending * 100) / std::max<std::size_t>(total_, 1));
+        const int percent = static_cast<int>(100 - (std::min(pending, total_) * 100) /
+                                                       std::max<std::size_t>(total_, 1));
         if (percent != last_) {
             last_ = percent;
             std::fprintf(stderr, "\r[%-40s] %3d%%", std::string(percent * 40 / 100, '#').c_str(),
@@ -108,15 +108,38 @@ class TProgress {
     int last_ = -1;
 };
 
-// The input as engine text, or the reason it cannot be spoken.
-std::optional<std::string> EngineText(const std::string& input, const std::string& encoding,
-                                      std::string& problem) {
+// A text for the session in its encoding.
+struct THostText {
+    std::string text;
+    TTextEncoding encoding = TTextEncoding::Cp1250;
+};
+
+// The input as the session gets it, or the reason it cannot be spoken. The Czech reading gets
+// UTF-8 whole, so that it sees the characters code page 1250 lacks; the design's reading gets
+// code page 1250, as it always has.
+std::optional<THostText> EngineText(const std::string& input, const TSayOptions& o,
+                                    std::string& problem) {
     const bool utf8 = IsValidUtf8(input);
-    if (encoding == "utf-8" && !utf8) {
+    if (o.encoding == "utf-8" && !utf8) {
         problem = "the text is not valid UTF-8 (try --encoding cp1250)";
         return std::nullopt;
     }
-    return (encoding == "cp1250" || !utf8) ? input : Utf8ToCp1250(input);
+    if (o.encoding == "cp1250" || !utf8) {
+        return THostText{input, TTextEncoding::Cp1250};
+    }
+    if (o.reading == "czech") {
+        return THostText{input, TTextEncoding::Utf8};
+    }
+    return THostText{Utf8ToCp1250(input), TTextEncoding::Cp1250};
+}
+
+// --print-reading: the text the engine would be given, in UTF-8, one line for each text.
+bool PrintReading(TEngineSession& session, const THostText& text) {
+    std::string shown = Cp1250ToUtf8(session.TextForEngine(text.text, text.encoding));
+    if (shown.empty() || shown.back() != '\n') {
+        shown += '\n';
+    }
+    return std::fwrite(shown.data(), 1, shown.size(), stdout) == shown.size();
 }
 
 int ListVoices() {
@@ -147,13 +170,13 @@ int Run(int argc, char** argv) {
             return Fail(kExitUsage, problem);
         }
     }
-    std::optional<std::string> text;
+    std::optional<THostText> text;
     if (!options.lines) {
         const std::optional<std::string> input = ReadInput(options, problem);
         if (!input) {
             return Fail(kExitUsage, problem);
         }
-        text = EngineText(*input, options.encoding, problem);
+        text = EngineText(*input, options, problem);
         if (!text) {
             return Fail(kExitUsage, problem);
         }
@@ -162,7 +185,7 @@ int Run(int argc, char** argv) {
     if (!options.configDir.empty()) {
         SetConfigDirOverride(options.configDir);
     }
-    const bool toFile = !options.wavOut.empty();
+    const bool toFile = !options.wavOut.empty() || options.printReading;
 
     std::FILE* verbose = options.verbose ? (options.wavOut == "-" ? stderr : stdout) : nullptr;
     std::unique_ptr<TSpeechOutput> output;
@@ -199,6 +222,22 @@ int Run(int argc, char** argv) {
     config.programName = "vokadlo-say";
     // Building the engine reads the store's values first, so that the options given here win.
     TEngineSession session(std::move(config), std::move(events));
+    if (options.printReading) {
+        ApplySayOptions(options, session);
+        if (text) {
+            return PrintReading(session, *text) ? 0 : kExitFailed;
+        }
+        for (std::string line; std::getline(std::cin, line);) {
+            const std::optional<THostText> one = EngineText(line, options, problem);
+            if (!one) {
+                return Fail(kExitUsage, problem);
+            }
+            if (!PrintReading(session, *one)) {
+                return kExitFailed;
+            }
+        }
+        return 0;
+    }
     if (!toFile && !session.HasSound()) {
         return Fail(kExitFailed,
                     session.SoundProblem() + "; use -w FILE to write a WAV file instead");
@@ -219,20 +258,21 @@ int Run(int argc, char** argv) {
     // A reader that goes away shows as a failed write, so that the files are cleaned up first.
     std::signal(SIGPIPE, SIG_IGN);
     // Speaks one text to its end; false when it stopped before.
-    const auto speak = [&](const std::string& one) {
+    const auto speak = [&](const THostText& one) {
         finished = false;
         if (options.wordMode) {
-            session.SpeakWord(one);
+            session.SpeakWord(one.text, one.encoding);
         } else {
-            session.Speak(one);
+            session.Speak(one.text, one.encoding);
         }
-        TProgress progress(one.size(), toFile && ::isatty(STDERR_FILENO) && one.size() > 2000);
+        const std::size_t total = session.EngineTextBytes();
+        TProgress progress(total, toFile && ::isatty(STDERR_FILENO) && total > 2000);
         session.RunUntilIdle([&] {
             progress.Update(session.PendingBytes());
             return interrupted != 0;
         });
         progress.Done();
-        return !failed && (finished || IsBlank(one));
+        return !failed && (finished || IsBlank(one.text));
     };
 
     bool complete = true;
@@ -240,7 +280,7 @@ int Run(int argc, char** argv) {
         complete = speak(*text);
     } else {
         for (std::string line; complete && !interrupted && std::getline(std::cin, line);) {
-            const std::optional<std::string> one = EngineText(line, options.encoding, problem);
+            const std::optional<THostText> one = EngineText(line, options, problem);
             if (!one) {
                 return Fail(kExitUsage, problem);
             }

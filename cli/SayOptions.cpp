@@ -32,7 +32,13 @@ DESCRIPTION
     Inline tags change the voice as the text goes: \ton=N\ (note -12..12), \spd=N\ (tempo
     1..256, 156 = normal), \vol=N\ (0..63750), \mrk=N\ (bookmark), also written {ton=N}.
     A value that is no number (\ton=-\) stops the speech with the tag and the character it
-    starts at, counted from 1 in the text as given (with --line, in its line).)";
+    starts at, counted from 1 in the text as given (with --line, in its line).
+
+    The text is first read as a Czech speaker reads it (--reading czech, the default):
+    numbers, money, units, dates, times, ordinals, abbreviations, e-mail and web addresses,
+    other scripts and symbols become words ("Mám 25 Kč." is read "Mám dvacet pět korun.").
+    --print-reading prints the words the engine gets and speaks nothing; --reading design
+    gives the engine the text as written, for its own rules alone.)";
 
 const char* const kFooter = R"(WAV OUTPUT
     -w FILE writes the file whole or not at all: into an unnamed temporary file, renamed
@@ -130,6 +136,11 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
     app.add_flag("--list-voices", o.listVoices, "List the voices: number, name, pitch, language");
     app.add_flag("--plain", o.plain, "Speak the text as written: inline tags do not act");
     app.add_flag("--line", o.lines, "Speak standard input line by line, as each line arrives");
+    app.add_option("--reading", o.reading,
+                   "czech (default): read as a Czech speaker; design: as written")
+        ->check(CLI::IsMember({"czech", "design"}));
+    app.add_flag("--print-reading", o.printReading,
+                 "Print the text the engine is given (UTF-8) and speak nothing");
     app.add_option("--dump-images", o.dumpDir, "Write each chunk image to DIR/0001.wav, ...");
     app.add_option("--trace", o.traceOut, "Write one JSON line per rendered chunk to FILE");
     app.add_option("--seed", o.seed, "Fixed seed of the random prosody (reproducible output)");
@@ -245,6 +256,7 @@ void ApplySayOptions(const TSayOptions& o, TEngineSession& session) {
         session.SetAmplitude(*o.amplitude);
     }
     session.SetPlainText(o.plain);
+    session.SetReading(o.reading == "design" ? TReadingMode::Design : TReadingMode::Czech);
     if (o.echoTracks || o.echoDelay || o.echoVolume) {
         session.SetEcho(o.echoTracks.value_or(s.EchoTracks), o.echoDelay.value_or(s.EchoDelay),
                         o.echoVolume.value_or(s.EchoVolume));

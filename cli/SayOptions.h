@@ -22,8 +22,10 @@ struct TSayOptions {
     std::string traceOut;  // --trace
     std::optional<std::uint32_t> seed;
     bool wordMode = false;
-    bool plain = false;  // --plain: inline tags do not act
-    bool lines = false;  // --line: speak standard input line by line
+    bool plain = false;             // --plain: inline tags do not act
+    bool lines = false;             // --line: speak standard input line by line
+    std::string reading = "czech";  // --reading design|czech
+    bool printReading = false;      // --print-reading: print the engine's text, speak nothing
     bool listVoices = false;
     int voice = 1;
     std::optional<double> wordsPerMinute;

@@ -11,6 +11,7 @@
 #include "core/Numeric.h"
 #include "engine/OrvTts.h"
 #include "engine/Tags.h"
+#include "engine/TextPlaces.h"
 #include "platform/EventLoop.h"
 #include "platform/PacedSilentPlayer.h"
 #include "platform/Platform.h"
@@ -101,7 +102,8 @@ class TEngineSession::TGuardedTimers final : public ITimerFactory {
 TEngineSession::TEngineSession(TSessionConfig config, TSessionEvents events)
     : config_(std::move(config)),
       events_(std::move(events)),
-      services_(std::make_unique<TServices>()) {
+      services_(std::make_unique<TServices>()),
+      places_(std::make_unique<TTextPlaces>()) {
     if (sessionExists) {
         throw std::logic_error("only one engine session may exist at a time");
     }
@@ -187,14 +189,32 @@ void TEngineSession::InstallCallback() {
     SayTextInstance->ChunkObserver = events_.ChunkRendered;
 }
 
-std::string TEngineSession::ForEngine(std::string_view text, TTextEncoding encoding) const {
-    std::string converted =
-        encoding == TTextEncoding::Utf8 ? Utf8ToCp1250(text) : std::string(text);
+std::string TEngineSession::ForEngine(std::string_view text, TTextEncoding encoding,
+                                      TTextPlaces* places) const {
+    std::string converted;
+    if (reading_ == TReadingMode::Czech) {
+        const std::string utf8 =
+            encoding == TTextEncoding::Utf8 ? std::string(text) : Cp1250ToUtf8(text);
+        TReadingResult read = ReadAsCzech(utf8, {.tags = !plainText_});
+        if (places) {
+            places->Reset(text, encoding == TTextEncoding::Utf8, &read, utf8);
+        }
+        converted = std::move(read.text);
+    } else {
+        converted = encoding == TTextEncoding::Utf8 ? Utf8ToCp1250(text) : std::string(text);
+        if (places) {
+            places->Reset(text, encoding == TTextEncoding::Utf8);
+        }
+    }
     if (plainText_) {
         std::replace(converted.begin(), converted.end(), '\\', ' ');
         std::replace(converted.begin(), converted.end(), '{', ' ');
     }
     return converted;
+}
+
+std::string TEngineSession::TextForEngine(std::string_view text, TTextEncoding encoding) {
+    return ForEngine(text, encoding, nullptr);
 }
 
 bool TEngineSession::Speak(std::string_view text, TTextEncoding encoding) {
@@ -207,8 +227,9 @@ bool TEngineSession::SpeakWord(std::string_view text, TTextEncoding encoding) {
 
 bool TEngineSession::Begin(std::string_view text, TTextEncoding encoding, bool wordMode) {
     try {
-        spokenText_ = ForEngine(text, encoding);
+        spokenText_ = ForEngine(text, encoding, places_.get());
         wordMode_ = wordMode;
+        chunkEnd_ = 0;
         const std::string& engineText = spokenText_;
         // As the design's hosts do: the callback goes in before every say (it builds the engine
         // when there is none yet).
@@ -245,7 +266,8 @@ void TEngineSession::OnCallback(const std::string& text, const TMemoryStream* st
         const TSayText& engine = *SayTextInstance;
         ++chunkIndex_;
         if (events_.ChunkStarted) {
-            events_.ChunkStarted({text, *stream, engine.CurrentSlot, chunkIndex_});
+            const auto [offset, length] = StartedChunkPlace();
+            events_.ChunkStarted({text, *stream, engine.CurrentSlot, chunkIndex_, offset, length});
         }
         if (events_.Bookmark) {
             // The slot that starts playing is still the current one during the report.
@@ -271,6 +293,32 @@ void TEngineSession::OnCallback(const std::string& text, const TMemoryStream* st
     }
 }
 
+std::pair<std::ptrdiff_t, std::ptrdiff_t> TEngineSession::StartedChunkPlace() {
+    std::string_view pending = SayTextInstance->PendingText.View();
+    if (pending.ends_with(kEndMarker)) {
+        pending.remove_suffix(std::strlen(kEndMarker));
+    }
+    if (pending.size() > spokenText_.size()) {
+        return {-1, -1};
+    }
+    // The chunk (with any chunks skipped before it for yielding no sound) runs from where the
+    // last one ended to what is still pending; its blanks are no part of its words.
+    std::size_t begin = chunkEnd_;
+    std::size_t end = std::max(begin, spokenText_.size() - pending.size());
+    chunkEnd_ = end;
+    while (begin < end && static_cast<unsigned char>(spokenText_[begin]) < 33) {
+        ++begin;
+    }
+    while (end > begin && static_cast<unsigned char>(spokenText_[end - 1]) < 33) {
+        --end;
+    }
+    if (begin == end) {
+        return {-1, -1};
+    }
+    const auto [first, last] = places_->HostRange(begin, end);
+    return {static_cast<std::ptrdiff_t>(first), static_cast<std::ptrdiff_t>(last - first)};
+}
+
 void TEngineSession::ReportError(const std::string& message) {
     if (!events_.Error) {
         return;
@@ -282,7 +330,7 @@ void TEngineSession::ReportError(const std::string& message) {
     }
 }
 
-std::string TEngineSession::WithTagPlace(const std::string& message) const {
+std::string TEngineSession::WithTagPlace(const std::string& message) {
     // Every report comes from the handler that caught the error (the step's, the timer guard's,
     // Begin's), so the error itself is at hand.
     const std::exception_ptr error = std::current_exception();
@@ -300,7 +348,7 @@ std::string TEngineSession::WithTagPlace(const std::string& message) const {
         const std::string tag = spokenText_.substr(*at, e.Tag().size());
         const std::string value = tag.substr(tag.size() - 1 - e.Value().size(), e.Value().size());
         return Cp1250ToUtf8("bad value \"" + value + "\" in tag " + tag + " at character " +
-                            std::to_string(*at + 1));
+                            std::to_string(places_->HostCharacter(*at)));
     } catch (...) {
     }
     return message;

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/ChunkRecord.h"
 #include "core/MemoryStream.h"
@@ -25,8 +26,11 @@
 #include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Timers.h"
+#include "reading/Reading.h"
 
 namespace vokadlo {
+
+class TTextPlaces;
 
 // How a host's text is encoded at the session's edge.
 enum class TTextEncoding { Cp1250, Utf8 };
@@ -37,6 +41,10 @@ struct TChunkStart {
     const TMemoryStream& image;  // its WAV image; the engine's, valid during the event only
     std::uint8_t slot;           // 1 or 2
     std::int32_t index;          // 1-based count of chunks started since the last Speak
+    // Where the chunk's words stand in the text given to Speak or SpeakWord: a byte offset and
+    // length in that text, as given (its encoding); -1 when unknown.
+    std::ptrdiff_t textOffset = -1;
+    std::ptrdiff_t textLength = -1;
 };
 
 // Play-time events. Any may be empty. They arrive on the host's thread from the timers (or
@@ -109,6 +117,18 @@ class TEngineSession {
     bool Speaking() const;
     // Bytes of the current text not yet cut into chunks.
     std::size_t PendingBytes() const;
+    // Bytes of the current text as the engine got it (after the reading stage).
+    std::size_t EngineTextBytes() const { return spokenText_.size(); }
+    // The code page 1250 text Speak would give the engine for `text` (after the reading mode and
+    // the plain-text setting); speaks nothing.
+    std::string TextForEngine(std::string_view text,
+                              TTextEncoding encoding = TTextEncoding::Cp1250);
+
+    // How the texts of Speak and SpeakWord reach the engine: as given (Design, the default) or
+    // read as a Czech speaker reads them first (Czech: numbers, units, dates, abbreviations,
+    // addresses, other scripts). Takes effect from the next Speak.
+    void SetReading(TReadingMode mode) { reading_ = mode; }
+    TReadingMode Reading() const { return reading_; }
 
     // When on, no inline tag of a host's text acts: every "\" and "{" becomes a space.
     void SetPlainText(bool on) { plainText_ = on; }
@@ -149,9 +169,13 @@ class TEngineSession {
     bool Begin(std::string_view text, TTextEncoding encoding, bool wordMode);
     void OnCallback(const std::string& text, const TMemoryStream* stream);
     void ReportError(const std::string& message);
-    std::string WithTagPlace(const std::string& message) const;
+    std::string WithTagPlace(const std::string& message);
     std::optional<std::size_t> TagPlace(const std::string& tag) const;
-    std::string ForEngine(std::string_view text, TTextEncoding encoding) const;
+    // The engine's text for a host's text; sets `places` (when given) to where it came from.
+    std::string ForEngine(std::string_view text, TTextEncoding encoding, TTextPlaces* places) const;
+    // The chunk that has just started, as a place in the host's text (the engine has cut it off
+    // the pending text, and not yet the next one).
+    std::pair<std::ptrdiff_t, std::ptrdiff_t> StartedChunkPlace();
 
     TSessionConfig config_;
     TSessionEvents events_;
@@ -159,8 +183,11 @@ class TEngineSession {
     std::unique_ptr<TGuardedTimers> guardedTimers_;
     std::string soundProblem_;
     bool plainText_ = false;
+    TReadingMode reading_ = TReadingMode::Design;
     std::int32_t chunkIndex_ = 0;
     std::string spokenText_;  // the current text as the engine got it, for the place of errors
+    std::unique_ptr<TTextPlaces> places_;  // where spokenText_ came from in the host's text
+    std::size_t chunkEnd_ = 0;             // the end in spokenText_ of the last chunk started
     bool wordMode_ = false;
 };
 

@@ -112,6 +112,8 @@ TModule::TModule(TModuleConfig config, TLog& log, TReplies& out)
     // The module's own bookmark tags must act, so the session's plain-text switch stays off;
     // the message text already keeps the user's "\" and "{" from opening tags.
     session_ = std::make_unique<TEngineSession>(std::move(sessionConfig), std::move(events));
+    // Numbers, units, dates and abbreviations are read as a Czech speaker reads them.
+    session_->SetReading(TReadingMode::Czech);
     for (const std::string& warning : config_.warnings) {
         log_.Write(1, warning);
     }

@@ -1,5 +1,6 @@
 // vokadlo.ini: what the first close writes, the round trip of every stored property, and what
 // damaged or foreign files restore.
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
@@ -64,6 +65,7 @@ class PersistenceTest final : public QObject {
                                   "Zpev_Text=ó",
                                   "IntonaceCheckBox_Checked=False",
                                   "IntonaceLinear_Checked=False",
+                                  "CistCesky_Checked=False",
                                   "",
                                   "",
                                   "[TFormSayText.MemoSay_Lines]",
@@ -107,6 +109,7 @@ class PersistenceTest final : public QObject {
         f->Control<QCheckBox>("Vlny").setChecked(false);
         f->Control<QCheckBox>("IntonaceCheckBox").setChecked(true);
         f->Control<QCheckBox>("IntonaceLinear").setChecked(true);
+        f->Control<QAction>("CistCesky").setChecked(true);
         f->Control<QLineEdit>("Zpev").setText(QStringLiteral("  lá lá "));
         auto& splitter = f->Control<QSplitter>("Splitter1");
         const int total = splitter.sizes().value(0) + splitter.sizes().value(1);
@@ -137,6 +140,7 @@ class PersistenceTest final : public QObject {
         QVERIFY(!f->Control<QCheckBox>("Vlny").isChecked());
         QVERIFY(f->Control<QCheckBox>("IntonaceCheckBox").isChecked());
         QVERIFY(f->Control<QCheckBox>("IntonaceLinear").isChecked());
+        QVERIFY(f->Control<QAction>("CistCesky").isChecked());
         QCOMPARE(f->Control<QLineEdit>("Zpev").text(), QStringLiteral("lá lá"));
         QCOMPARE(Panel1Height(), panel1);
     }
