@@ -61,9 +61,8 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         number.negative = !list.IsChar(i - 1, '+');
         number.positive = !number.negative;
         first = i - 1;
-    } else if (const TCurrencyName* c = CurrencySymbol(list, i - (i > 0 ? 1 : 0));
-               i > 0 && c && StartsFree(list, i - 1)) {
-        currencyBefore = c;
+    } else if (i > 0 && CurrencySymbol(list, i - 1) && StartsFree(list, i - 1)) {
+        currencyBefore = CurrencySymbol(list, i - 1);  // "$5", "€5"
         first = i - 1;
     } else if (!StartsFree(list, i)) {
         return false;
