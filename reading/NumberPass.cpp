@@ -294,7 +294,7 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         TNumberForm fromForm = bare;
         fromForm.counting = !countsSomething && bare.counting;
         if (counted.unit) {
-            fromForm.gender = counted.unit->gender;
+            fromForm.gender = UnitGender(*counted.unit);
             fromForm.counting = false;
         } else if (counted.currency) {
             fromForm.gender = counted.currency->gender;

@@ -120,9 +120,59 @@ std::optional<std::string> CaseForm(const std::string_view (&forms)[4], TGender 
     }
 }
 
+// The units whose cases CLDR lacks: their gender and forms by plural category and case.
+struct TUnitCases {
+    std::string_view id;
+    TGender gender;
+    std::string_view forms[4][6];
+};
+constexpr TUnitCases kUnitCases[] = {
+    {"energy-kilocalorie",
+     TGender::Feminine,
+     {{"kilokalorie", "kilokalorie", "kilokalorii", "kilokalorii", "kilokalorii", "kilokalorií"_cp},
+      {"kilokalorie", "kilokalorií"_cp, "kilokaloriím"_cp, "kilokalorie", "kilokaloriích"_cp,
+       "kilokaloriemi"},
+      {"kilokalorie", "kilokalorie", "kilokalorie", "kilokalorie", "kilokalorie", "kilokalorie"},
+      {"kilokalorií"_cp, "kilokalorií"_cp, "kilokaloriím"_cp, "kilokalorií"_cp, "kilokaloriích"_cp,
+       "kilokaloriemi"}}},
+    {"temperature-fahrenheit",
+     TGender::Inanimate,
+     {{"stupeň Fahrenheita"_cp, "stupně Fahrenheita"_cp, "stupni Fahrenheita",
+       "stupeň Fahrenheita"_cp, "stupni Fahrenheita", "stupněm Fahrenheita"_cp},
+      {"stupně Fahrenheita"_cp, "stupňů Fahrenheita"_cp, "stupňům Fahrenheita"_cp,
+       "stupně Fahrenheita"_cp, "stupních Fahrenheita"_cp, "stupni Fahrenheita"},
+      {"stupně Fahrenheita"_cp, "stupně Fahrenheita"_cp, "stupně Fahrenheita"_cp,
+       "stupně Fahrenheita"_cp, "stupně Fahrenheita"_cp, "stupně Fahrenheita"_cp},
+      {"stupňů Fahrenheita"_cp, "stupňů Fahrenheita"_cp, "stupňům Fahrenheita"_cp,
+       "stupňů Fahrenheita"_cp, "stupních Fahrenheita"_cp, "stupni Fahrenheita"}}},
+};
+
+const TUnitCases* UnitCases(const TUnitName& unit) {
+    for (const TUnitCases& u : kUnitCases) {
+        if (u.id == unit.id) {
+            return &u;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TGender UnitGender(const TUnitName& unit) {
+    const TUnitCases* cases = UnitCases(unit);
+    return cases ? cases->gender : unit.gender;
+}
+
+namespace {
+
 std::string UnitForm(const TUnitName& unit, TPlural plural, TGramCase gramCase) {
     const auto& row = unit.forms[PluralIndex(plural)];
     std::string_view form = row[static_cast<std::size_t>(gramCase)];
+    if (form.empty()) {
+        if (const TUnitCases* cases = UnitCases(unit)) {
+            form = cases->forms[PluralIndex(plural)][static_cast<std::size_t>(gramCase)];
+        }
+    }
     return std::string(form.empty() ? row[0] : form);
 }
 
@@ -265,7 +315,7 @@ std::string ReadQuantity(const TWrittenNumber& number, const TCounted& counted, 
     const TPlural nounPlural = wholeScale ? TPlural::Other : plural;
     const TGramCase nounCase = wholeScale ? TGramCase::Genitive : gramCase;
     if (unit) {
-        form.gender = unit->gender;
+        form.gender = UnitGender(*unit);
         noun = UnitForm(*unit, nounPlural, nounCase);
     } else if (currency || word) {
         const auto& forms = currency ? currency->forms : word->forms;

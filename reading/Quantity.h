@@ -48,6 +48,9 @@ struct TCounted {
 std::string ReadQuantity(const TWrittenNumber& number, const TCounted& counted, TGramCase gramCase,
                          TNumberForm bare);
 
+// The gender of a unit (corrected where CLDR lacks it).
+TGender UnitGender(const TUnitName& unit);
+
 // The words of a number with decimals: "tři celé pět", "dvanáct celých dvacet pět".
 std::string DecimalWords(std::uint64_t integer, std::string_view decimals);
 
