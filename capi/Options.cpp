@@ -10,6 +10,7 @@
 #include "engine/EngineSession.h"
 #include "engine/Tempo.h"
 #include "engine/Voices.h"
+#include "reading/Reading.h"
 
 namespace vokadlo::capi {
 namespace {
@@ -21,6 +22,7 @@ enum class TKind {
     OnOff,    // on, off
     Voice,    // a voice's name or number
     Format,   // plain, tags
+    Reading,  // czech, design
     Folder,   // any text, empty for the default
     Char,     // one character, or empty
     Seed,     // 0..2^32-1, or empty
@@ -52,6 +54,7 @@ constexpr TOption kOptions[] = {
     {"seed",              TKind::Seed},
     {"decimal_separator", TKind::Char},
     {"format",            TKind::Format},
+    {"reading",           TKind::Reading},
     {"config_dir",        TKind::Folder},
     {"samples_from_disk", TKind::Folder},
     {"notices",           TKind::OnOff},
@@ -109,6 +112,8 @@ std::string Checked(const TOption& o, const std::string& value) {
             return value == "on" || value == "off" ? value : refuse("on or off");
         case TKind::Format:
             return value == "plain" || value == "tags" ? value : refuse("plain or tags");
+        case TKind::Reading:
+            return value == "czech" || value == "design" ? value : refuse("czech or design");
         case TKind::Voice:
             for (const TVoice& voice : kVoices) {
                 if (value == std::to_string(voice.number) ||
@@ -195,6 +200,8 @@ void ApplyOption(TEngineSession& session, const std::string& name, const std::st
         }
     } else if (name == "decimal_separator") {
         Settings.DecimalSeparator = value.empty() ? '\0' : value[0];
+    } else if (name == "reading") {
+        session.SetReading(value == "design" ? TReadingMode::Design : TReadingMode::Czech);
     } else if (name == "format") {
         session.SetPlainText(value == "plain");
     } else if (name == "samples_from_disk") {

@@ -9,6 +9,7 @@
 #include "core/EngineSettings.h"
 #include "platform/ConfigDir.h"
 #include "platform/Notice.h"
+#include "reading/Reading.h"
 
 namespace vokadlo::capi {
 namespace {
@@ -60,6 +61,8 @@ TSynthesizer::TSynthesizer() : notice_(std::make_unique<TNotice>(*this)) {
     events.End = [this] { OnEnd(); };
     events.Error = [this](const std::string& message) { OnError(message); };
     session_ = std::make_unique<TEngineSession>(std::move(config), std::move(events));
+    // As vokadlo-say reads a text unless told otherwise.
+    session_->SetReading(TReadingMode::Czech);
 }
 
 TSynthesizer::~TSynthesizer() {
@@ -176,8 +179,8 @@ void TSynthesizer::OnChunk(const TChunkStart& chunk) {
         return;
     }
     TCall& call = *call_;
-    call.textOffset = -1;
-    call.textLength = -1;
+    call.textOffset = chunk.textOffset;
+    call.textLength = chunk.textLength;
     if (!Emit(VOKADLO_EVENT_WORD, nullptr, Cp1250ToUtf8(chunk.display).c_str())) {
         return;
     }

@@ -99,6 +99,9 @@ VOKADLO_API void vokadlo_free(vokadlo* v);
  *   decimal_separator  one character used in numbers; empty: the locale's
  *   format             how the text is read: tags (inline tags such as \mrk=N\ and {spd=N}
  *                      act; the default) or plain (every character is text)
+ *   reading            czech (the default): numbers, units, dates and abbreviations are read
+ *                      as a Czech speaker reads them ("25 Kč" as "dvacet pět korun"); design:
+ *                      the text goes to the engine as written, whose own rules read it
  *   config_dir         folder of the user dictionary and the settings store; empty: the
  *                      default ($VOKADLO_CONFIG_DIR, else $XDG_CONFIG_HOME/vokadlo, else
  *                      ~/.config/vokadlo). Rebuilds the engine, which rereads both.

@@ -27,9 +27,9 @@ class ModuleTest(unittest.TestCase):
         self.assertEqual([e.type for e in events], ["word", "word", "mark", "end"])
         self.assertEqual(events[2].mark, "5")
         self.assertEqual(events[-1].sample_offset, len(samples))
-        for e in events:  # characters of the str, where known
-            if e.text_offset >= 0:
-                self.assertLessEqual(e.text_offset + e.text_length, len(text))
+        # Places in characters of the str, not bytes of its UTF-8.
+        self.assertEqual([text[e.text_offset:e.text_offset + e.text_length] for e in events[:2]],
+                         ["Žluťoučký", "\\mrk=5\\kůň."])
 
     def test_errors_carry_the_message(self):
         with self.assertRaisesRegex(vokadlo.VokadloError, "rate"):
