@@ -168,6 +168,13 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
             return false;
         }
         end += 2;
+    } else if (list.IsInlineSpace(end) && list.IsChar(end + 1, kEnDash) &&
+               list.IsInlineSpace(end + 2) && list.Is(end + 3, TTokenKind::Number) && !grouped &&
+               list[end + 3].text.size() <= 4 && list[end + 3].text[0] != '0' &&
+               (!list.IsChar(end + 4, '.') || PeriodEndsSentence(list, end + 4)) &&
+               !list.IsChar(end + 4, ':') && !list.IsChar(end + 4, ',')) {
+        rangeEnd = NumberValue(list, end + 3);  // "5 – 10 km"
+        end += 4;
     }
 
     // What it counts, glued or after one space.
