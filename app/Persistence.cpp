@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <exception>
 #include <optional>
 #include <type_traits>
@@ -22,6 +23,11 @@ namespace {
 // An erased section's "Count" may be damaged; lines beyond the stored ones read as empty, but
 // never more than this many.
 constexpr int kMaxMissingLines = 65536;
+
+// What a stored line costs beside its text ("Item12345=", quotes, line end), and a generous
+// allowance for everything but the lists.
+constexpr std::size_t kLineOverhead = 16;
+constexpr std::size_t kOtherBytes = 16 * 1024;
 
 // Decimal, optional sign; anything else (or a number beyond 32 bits) is 0.
 int IntegerValue(const QString& text) {
@@ -242,6 +248,23 @@ bool TFormStorage::Save(bool destroying, std::string& error, std::string* note) 
                          .arg(normal.top() + normal.height()));
     write("Visible", destroying ? QStringLiteral("1") : QStringLiteral("0"));
 
+    // Lists long enough to take the file past the limit its readers keep to are not stored (the
+    // rest is): judged before they are written, since taking them out again costs the profile
+    // a search through all its strings for each line.
+    std::size_t listBytes = 0;
+    for (const auto& [name, property] : properties_) {
+        if (const auto* lines = std::get_if<TLines>(&property)) {
+            for (const QString& line : lines->get()) {
+                listBytes += static_cast<std::size_t>(line.toUtf8().size()) + kLineOverhead;
+            }
+        }
+    }
+    const bool storeLists = listBytes + kOtherBytes <= kConfigFileLimit;
+    if (!storeLists && note) {
+        *note = iniFile_.string() + ": the lists of lines would make it larger than 1 MiB; " +
+                "they are not stored";
+    }
+
     for (const auto& [name, property] : properties_) {
         const QString key = QString(name).replace(u'.', u'_');
         std::visit(
@@ -256,7 +279,7 @@ bool TFormStorage::Save(bool destroying, std::string& error, std::string* note) 
                 } else if constexpr (std::is_same_v<T, TLines>) {
                     const QString section = ListSection(name);
                     file.EraseSection(section);
-                    const QStringList lines = access.get();
+                    const QStringList lines = storeLists ? access.get() : QStringList();
                     if (!lines.isEmpty()) {
                         file.WriteString(section, QStringLiteral("Count"),
                                          QString::number(lines.size()));
@@ -271,18 +294,6 @@ bool TFormStorage::Save(bool destroying, std::string& error, std::string* note) 
                 }
             },
             property);
-    }
-    if (file.Size() > kConfigFileLimit) {
-        // Lists long enough to pass the limit readers keep to are not stored; the rest is.
-        for (const auto& [name, property] : properties_) {
-            if (std::holds_alternative<TLines>(property)) {
-                file.EraseSection(ListSection(name));
-            }
-        }
-        if (note) {
-            *note = iniFile_.string() + ": the lists of lines would make it larger than 1 MiB; " +
-                    "they are not stored";
-        }
     }
     if (!file.Save(error)) {
         return false;

@@ -63,12 +63,6 @@ void TProfileFile::EraseSection(const QString& section) {
     impl_->ini.Delete(section.toUtf8().constData(), nullptr);
 }
 
-std::size_t TProfileFile::Size() const {
-    std::string contents;
-    impl_->ini.Save(contents);
-    return contents.size();
-}
-
 bool TProfileFile::Save(std::string& error) const {
     std::string contents;
     if (impl_->ini.Save(contents) < 0) {

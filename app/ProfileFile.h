@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -40,8 +39,6 @@ class TProfileFile {
     // its target; never more than the 1 MiB a reader accepts. False, with `error` set, when it
     // could not be written; the old file is then unchanged.
     bool Save(std::string& error) const;
-    // The bytes Save would write.
-    std::size_t Size() const;
 
     const std::filesystem::path& Path() const { return path_; }
     // Why an existing file was not read, naming it; empty when it was read or is missing.
