@@ -37,6 +37,24 @@ bool AfterPhoneWord(const TTokenList& list, std::size_t i) {
     return false;
 }
 
+// True when a word about calling stands just before token i ("volejte", "zavolali", "linku"),
+// or, when the number stands `alone`, "na" or "číslo".
+bool AfterCallWord(const TTokenList& list, std::size_t i, bool alone) {
+    for (std::size_t back = 1; back <= 3 && back <= i; ++back) {
+        const TToken& t = list[i - back];
+        if (t.kind == TTokenKind::Word) {
+            const std::string lower = LowerCase(t.text);
+            return lower.starts_with("vol") || lower.starts_with("zavol") ||
+                   lower.starts_with("link") || lower.starts_with("tísňov"_cp) ||
+                   (alone && (lower == "na" || lower == "číslo"_cp || lower == "čísle"_cp));
+        }
+        if (!(t.kind == TTokenKind::Space || t.IsChar(':'))) {
+            return false;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool IsVerbOrShortWord(std::string_view word) {
@@ -66,6 +84,13 @@ std::string TimesWords(std::uint64_t n) {
 }
 
 bool ReadPhone(TTokenList& list, std::size_t first, std::size_t i, bool plus) {
+    // "Volejte 112": the emergency line is said digit by digit.
+    const std::size_t after = SkipInlineSpace(list, i + 1);
+    const bool alone = !list.Is(after, TTokenKind::Word) && !list.Is(after, TTokenKind::Number);
+    if (!plus && list[i].text == "112" && AfterCallWord(list, first, alone)) {
+        list.Replace(first, i + 1, "jedna jedna dva");
+        return true;
+    }
     std::vector<std::size_t> groups = {i};
     std::size_t end = i + 1;
     while (list.IsInlineSpace(end) && list[end].text == " " &&
