@@ -72,6 +72,10 @@ CASES = [None, "genitive", "dative", "accusative", "locative", "instrumental"]
 GENDERS = {"masculine": "Animate", "inanimate": "Inanimate", "feminine": "Feminine",
            "neuter": "Neuter"}
 
+# Names CLDR lacks: the common fractions.
+EXTRA_NAMES = {"½": "jedna polovina", "⅓": "jedna třetina", "⅔": "dvě třetiny",
+               "¼": "jedna čtvrtina", "¾": "tři čtvrtiny"}
+
 # Punctuation a reader passes over silently; other punctuation with a name is read by it.
 NAMED_PUNCTUATION = set("‰‱§¶†‡‼⁉")
 
@@ -177,15 +181,15 @@ def months(main):
 
 def spoken(code_points):
     """True when a sequence is a symbol or emoji that is read by its name: not plain ASCII, no
-    letter or digit of its own, no punctuation a reader passes over."""
+    letter or decimal digit of its own, no punctuation a reader passes over."""
     if all(ord(c) < 0x80 for c in code_points):
         return False
     for c in code_points:
         category = unicodedata.category(c)
         if category[0] in "LN" and ord(c) < 0x80 and len(code_points) > 1:
             continue  # keycaps: "1⃣"
-        if category[0] in "LN" or category in ("Zs", "Cc"):
-            return False
+        if category[0] == "L" or category in ("Nd", "Zs", "Cc"):
+            return False  # fractions and other numbers ("½", "²", "Ⅻ") have names
         if category[0] == "P" and c not in NAMED_PUNCTUATION:
             return False
         if category == "Sk" and ord(c) < 0x1F000:
@@ -204,6 +208,8 @@ def symbol_rows(cldr):
             name = a.text.strip()
             if key and spoken(key) and fits_cp1250(name):
                 names.setdefault(key.encode("utf-8"), cp1250(name))
+    for key, name in EXTRA_NAMES.items():
+        names.setdefault(key.encode("utf-8"), cp1250(name))
     return sorted(names.items())
 
 
