@@ -7,11 +7,12 @@ Usage: choose_carriers.py [--say PROGRAM] [--cache FOLDER] TEXTS...
 Candidates: the unit's phone between each of the five vowels (a vowel
 between each of eight consonants), each with no pre-warp and with 3 %.
 
-1. Spectrum: every candidate is synthesised and cut exactly as the builder
-   cuts it; its mean mel-cepstrum (coefficients 1..24, so level plays no
+1. Spectrum: every candidate is synthesised and cut as the builder cuts it
+   before equalising; its mean mel-cepstrum (coefficients 1..24, so level plays no
    part) is compared with the mean over the middle halves of the phone's
    segments in dita's renderings of the texts (distance in dB).
-2. Distortion: whole voices are built in which every unit takes its k-th
+2. Distortion: whole voices are built (as the builder builds them,
+   equaliser included) in which every unit takes its k-th
    candidate, k = 0, 1, ..., each spoken by the engine over the texts; a
    candidate's score is the mean distortion to dita over the frames dita
    spends in the unit's phone (measure.py), averaged over the voices that
@@ -34,11 +35,13 @@ import tempfile
 import numpy as np
 
 import cutting
+import dita
 import measure
 import melcep
 import source
+import spectrum
 import voicebuild
-from inventory import SAMPLE_RATE, UNITS
+from inventory import UNITS
 
 VOWELS = ("a", "e", "i", "o", "u")
 CONSONANTS = ("t", "k", "n", "d", "s", "p", "m", "l")
@@ -65,40 +68,6 @@ def label(unit):
     return "%s/%g" % (" ".join(unit.carrier[1:-1]), unit.warp)
 
 
-def dita_means(texts, cache):
-    """{unit: mean mel-cepstrum of its phones' middle halves in dita}."""
-    sums = {}
-    for wav, segments in measure.dita_renders(texts, cache).values():
-        x = melcep.read_audio(wav)
-        c = melcep.mel_cepstra(x)[:, 1:]
-        for phone, start, end in segments:
-            unit = measure.DITA_UNITS.get(phone)
-            if unit is None:
-                continue
-            a = int((start + 0.25 * (end - start)) * melcep.RATE / melcep.HOP)
-            b = int((end - 0.25 * (end - start)) * melcep.RATE / melcep.HOP)
-            rows = c[a:max(b, a + 1)]
-            s = sums.setdefault(unit, [np.zeros(c.shape[1]), 0])
-            s[0] += rows.sum(axis=0)
-            s[1] += len(rows)
-    means = {u: s / n for u, (s, n) in sums.items() if n}
-    # dita has one l, and its final k and p are its k and p.
-    for unit, phone in (("LU", "L"), ("KK", "K"), ("PK", "P")):
-        if phone in means:
-            means[unit] = means[phone]
-    return means
-
-
-def cut_mean(unit, carrier, work):
-    """Mean mel-cepstrum of the unit as the builder would cut it."""
-    c, _ = cutting.cut(unit, carrier)
-    y = np.concatenate(c.periods)
-    path = os.path.join(work, "cut.raw")
-    np.asarray(y / 32768.0, dtype="<f4").tofile(path)
-    x = melcep.read_audio_raw(path, SAMPLE_RATE)
-    return melcep.mel_cepstra(x)[:, 1:].mean(axis=0)
-
-
 def spectral_distances(cands, target):
     """{unit: [distance of each candidate's cut to dita's mean phone]}."""
     trials = [dataclasses.replace(c, name="%s.%d" % (name, k))
@@ -112,7 +81,7 @@ def spectral_distances(cands, target):
                 trial = "%s.%d" % (name, k)
                 try:
                     d = melcep.MCD_SCALE * np.linalg.norm(
-                        cut_mean(c, carriers[trial], work) - target[name])
+                        spectrum.cut_mean(cutting.cut(c, carriers[trial])[0]) - target[name])
                 except (RuntimeError, ValueError, KeyError):
                     d = np.inf
                 out[name].append(d)
@@ -163,8 +132,8 @@ def main(argv):
     ap.add_argument("--cache", default=os.path.expanduser("~/.cache/vokadlo-dita"))
     ap.add_argument("texts", nargs="+")
     args = ap.parse_args(argv[1:])
-    texts = measure.read_texts(args.texts)
-    target = dita_means(texts, args.cache)
+    texts = dita.read_texts(args.texts)
+    target = dita.phone_means(texts, args.cache)
     # A unit the texts lack keeps its carrier.
     cands = {u.name: candidates(u) if u.name in target else [u] for u in UNITS}
     spectral = spectral_distances(cands, target)

@@ -21,7 +21,6 @@ same mean over all vowels.
 
 import argparse
 import functools
-import hashlib
 import json
 import os
 import subprocess
@@ -30,72 +29,17 @@ import tempfile
 
 import numpy as np
 
+import dita
 import melcep
 import wavimage
 from inventory import BY_NAME, UNITS
 
 VOWELS = ("A", "E", "I", "O", "U")
-# dita's phones as the units the engine has for them.
-DITA_UNITS = {
-    "a": "A", "a:": "A", "b": "B", "c": "C", "c~": "CV", "ch": "CH", "d": "D", "d~": "DV",
-    "e": "E", "e:": "E", "f": "F", "g": "G", "h": "H", "i": "I", "i:": "I", "j": "J",
-    "k": "K", "l": "L", "m": "M", "n": "N", "n*": "N", "n~": "NV", "o": "O", "o:": "O",
-    "p": "P", "r": "R", "r~": "RV", "r~*": "RV", "s": "S", "s~": "SV", "t": "T", "t~": "TV",
-    "u": "U", "u:": "U", "v": "V", "z": "Z", "z~": "ZV",
-}
 # Unit codes the engine's trace shows, folded as the engine folds them.
 FOLD = {"á": "a", "é": "e", "ě": "e", "í": "i", "ó": "o", "ú": "u", "ů": "u", "w": "v",
         "č": "cv", "ď": "dv", "ť": "tv", "š": "sv", "ž": "zv", "ň": "nv", "ř": "rv"}
 # Units whose recording is a burst or a closure: their RMS says little.
 NOT_COMPARABLE = ("K", "KK", "P", "PK", "Q", "T", "TV", "G", "C")
-
-
-def read_texts(paths):
-    texts = []
-    for path in paths:
-        with open(path, encoding="utf-8") as f:
-            texts += [line.strip() for line in f if line.strip()]
-    return texts
-
-
-def dita_renders(texts, cache):
-    """{text: (wav path, [(phone, start s, end s)])}, synthesising what the
-    cache lacks in one festival run."""
-    os.makedirs(cache, exist_ok=True)
-    base = {t: os.path.join(cache, hashlib.sha1(t.encode()).hexdigest()[:16]) for t in texts}
-    todo = [t for t in texts if not os.path.exists(base[t] + ".seg")]
-    if todo:
-        lines = ["(voice_czech_dita)"]
-        for t in todo:
-            quoted = t.replace("\\", "\\\\").replace('"', '\\"')
-            lines += [
-                '(set! u (utt.synth (eval (list \'Utterance \'Text "%s"))))' % quoted,
-                '(utt.save.wave u "%s.wav" \'riff)' % base[t],
-                '(set! fd (fopen "%s.tmp" "w"))' % base[t],
-                "(mapcar (lambda (s) (format fd \"%s %f\\n\" (item.name s) (item.feat s \"end\")))"
-                " (utt.relation.items u 'Segment))",
-                "(fclose fd)",
-            ]
-        with tempfile.NamedTemporaryFile("wb", suffix=".scm", delete=False) as f:
-            # festival reads Latin-2; a character outside it becomes "?".
-            f.write(("\n".join(lines) + "\n").encode("iso-8859-2", errors="replace"))
-            script = f.name
-        try:
-            subprocess.run(["festival", "-b", script], check=True, capture_output=True)
-        finally:
-            os.unlink(script)
-        for t in todo:
-            os.replace(base[t] + ".tmp", base[t] + ".seg")
-    out = {}
-    for t in texts:
-        segments, start = [], 0.0
-        with open(base[t] + ".seg") as f:
-            for line in f:
-                name, end = line.split()
-                segments.append((name, start, float(end)))
-                start = float(end)
-        out[t] = (base[t] + ".wav", segments)
-    return out
 
 
 @functools.lru_cache(maxsize=None)
@@ -157,7 +101,7 @@ def relative_levels(power_lists):
 def dita_powers(wav, segments, into):
     x = melcep.read_audio(wav)
     for phone, start, end in segments:
-        unit = DITA_UNITS.get(phone)
+        unit = dita.UNITS_OF_PHONES.get(phone)
         if unit is None:
             continue
         a, b = start * melcep.RATE, end * melcep.RATE
@@ -172,7 +116,7 @@ def frame_units(segments, y):
     centre = (np.arange(count) * melcep.HOP + melcep.FRAME / 2) / melcep.RATE
     labels = ["-"] * count
     for phone, start, end in segments:
-        unit = DITA_UNITS.get(phone, "-")
+        unit = dita.UNITS_OF_PHONES.get(phone, "-")
         for k in np.flatnonzero((centre >= start) & (centre < end)):
             labels[k] = unit
     return labels
@@ -180,7 +124,7 @@ def frame_units(segments, y):
 
 def measure(texts, say, voice, cache):
     """Per-text distortions and the two sets of relative unit levels."""
-    dita = dita_renders(texts, cache)
+    renders = dita.renders(texts, cache)
     rms = recording_rms(voice or os.path.join(os.path.dirname(__file__), "..", "..", "voice"))
     engine_pw, dita_pw, factors, mcd, peak, by_unit = {}, {}, {}, [], 0.0, {}
     with tempfile.TemporaryDirectory(prefix="measure.") as work:
@@ -189,7 +133,7 @@ def measure(texts, say, voice, cache):
             for name, g in units:
                 engine_pw.setdefault(name, []).append((rms[name] * g) ** 2)
                 factors.setdefault(name, []).append(g * g)
-            ref_wav, segments = dita[t]
+            ref_wav, segments = renders[t]
             dita_powers(ref_wav, segments, dita_pw)
             x = melcep.read_audio(wav, rate=None)
             peak = max(peak, float(np.abs(x).max()))
@@ -213,23 +157,23 @@ def main(argv):
     ap.add_argument("--quiet", action="store_true", help="print only the summary")
     ap.add_argument("texts", nargs="+")
     args = ap.parse_args(argv[1:])
-    texts = read_texts(args.texts)
-    mcd, dita, engine, heard, peak, by_unit = measure(texts, args.say, args.voice, args.cache)
+    texts = dita.read_texts(args.texts)
+    mcd, source, engine, heard, peak, by_unit = measure(texts, args.say, args.voice, args.cache)
     if not args.quiet:
         for t, d in zip(texts, mcd):
             print("%6.2f  %s" % (d, t))
         frames = sum(n for _, n in by_unit.values())
         print("unit  dita dB  engine dB  engine-dita  engine factor  distortion dB  share %")
         for unit in UNITS:
-            if unit.name in dita and unit.name in engine:
+            if unit.name in source and unit.name in engine:
                 note = "  (burst or closure)" if unit.name in NOT_COMPARABLE else ""
                 total, n = by_unit.get(unit.name, (0.0, 0))
                 print("%-4s %8.1f %10.1f %12.1f %14.3f %14.2f %8.1f%s" % (
-                    unit.name, dita[unit.name], engine[unit.name],
-                    engine[unit.name] - dita[unit.name], heard[unit.name],
+                    unit.name, source[unit.name], engine[unit.name],
+                    engine[unit.name] - source[unit.name], heard[unit.name],
                     total / max(n, 1), 100.0 * total / frames / float(np.mean(mcd)), note))
         print("loudest output sample %d of 32767" % peak)
-    worst = max((abs(engine[u] - dita[u]), u) for u in engine if u in dita
+    worst = max((abs(engine[u] - source[u]), u) for u in engine if u in source
                 and u not in NOT_COMPARABLE)
     print("texts %d  mean distortion %.3f dB  worst level difference %.1f dB (%s)" % (
         len(texts), float(np.mean(mcd)), worst[0], worst[1]))

@@ -18,6 +18,8 @@ RATE = 16000
 FRAME = 400
 HOP = 80
 BANDS = 40
+BOTTOM_HZ = 60.0
+TOP_HZ = RATE / 2.0
 ORDER = 24
 # Frames more than this far below the text's loud frames are silence.
 SILENCE_DB = 35.0
@@ -44,7 +46,7 @@ def _mel_bank(rate=RATE, n_fft=512):
     def mel(f):
         return 1127.0 * np.log1p(f / 700.0)
 
-    edges = 700.0 * np.expm1(np.linspace(mel(60.0), mel(rate / 2.0), BANDS + 2) / 1127.0)
+    edges = 700.0 * np.expm1(np.linspace(mel(BOTTOM_HZ), mel(rate / 2.0), BANDS + 2) / 1127.0)
     freqs = np.arange(n_fft // 2 + 1) * rate / n_fft
     bank = np.zeros((BANDS, len(freqs)))
     for b in range(BANDS):

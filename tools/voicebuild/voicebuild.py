@@ -15,7 +15,9 @@ import numpy as np
 
 import calibration
 import cutting
+import dita
 import source
+import spectrum
 import wavimage
 from calibration import FULL_SCALE
 from inventory import ENGINE_FACTOR_MAX, MARK, SAMPLE_RATE, UNITS
@@ -23,6 +25,7 @@ from inventory import ENGINE_FACTOR_MAX, MARK, SAMPLE_RATE, UNITS
 EDGE_FADE_SAMPLES = 33  # 1.5 ms
 VOICED_FADE_SAMPLES = 8
 A_FIRST_SAMPLE = -12
+TRAINING_TEXTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "texts", "train.txt")
 # Glottal pulse rates every voiced unit must keep (Hz).
 VOICE_PITCH = (150.0, 220.0)
 
@@ -121,9 +124,17 @@ def check(unit, image):
 def build(out_folder, work, units=UNITS):
     """Builds, checks and writes every unit; returns the table's rows."""
     carriers = source.synthesise(units, work)
+    if any(unit.eq for unit in units):
+        means = dita.phone_means(dita.read_texts([TRAINING_TEXTS]), os.path.join(work, "dita"))
     cuts, picks = {}, {}
     for unit in units:
         c, chosen = cutting.cut(unit, carriers[unit.name])
+        if unit.eq:
+            # Equalise the carrier towards the phone's mean, then cut again.
+            carrier = carriers[unit.name]
+            carrier.signal = spectrum.equalise(
+                carrier.signal, unit.eq * (means[unit.name] - spectrum.cut_mean(c)))
+            c, chosen = cutting.cut(unit, carrier)
         # Voiced units start and end near a zero crossing and need only a
         # touch; the others start and end anywhere in their noise.
         cutting.fade_edges(c, VOICED_FADE_SAMPLES if unit.kind == "voiced" else EDGE_FADE_SAMPLES)
