@@ -1,4 +1,5 @@
-// The host session: play-time events, stopping, errors, teardown order, plain text, word mode.
+// The host session: play-time events, stopping, errors, teardown order, plain text, word mode,
+// the Czech reading.
 #include "engine/EngineSession.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include "platform/ConfigDir.h"
 #include "tests/doubles/Doubles.h"
 #include "tests/doubles/RecordingPlayer.h"
+#include "text/TagSpans.h"
 
 namespace vokadlo::test {
 namespace {
@@ -148,6 +150,45 @@ TEST_F(SessionTest, AFailingStepIsOneErrorEventAndSpeechStops) {
     session->Speak("a b");
     clock.Advance(10000);
     EXPECT_EQ(log, std::vector<std::string>{"error disk"});
+}
+
+TEST_F(SessionTest, CzechReadingKeepsBookmarksAndPlacesInTheHostsText) {
+    auto session = MakeSession();
+    session->SetReading(TReadingMode::Czech);
+    // Each chunk with the words of the given text it was read from.
+    const std::string text = "Dne 25. 12. \\mrk=1\\platil Ing. Novák 250 Kč, tj. \\mrk=2\\víc.";
+    session->Events().ChunkStarted = [&](const TChunkStart& c) {
+        log.push_back(Cp1250ToUtf8(c.display) + "<" + text.substr(c.textOffset, c.textLength) +
+                      ">");
+    };
+    session->Speak(text, TTextEncoding::Utf8);
+    RunOut(*session);
+    EXPECT_EQ(
+        log, (std::vector<std::string>{
+                 "dne <Dne>", "dvacátého <25. 12.>", "pátého <25. 12.>", "prosince <25. 12.>",
+                 "platil <\\mrk=1\\platil>", "mark 1", "inženýr <Ing.>", "novák <Novák>",
+                 "dvě <250 Kč>", "stě <250 Kč>", "padesát <250 Kč>", "korun, <250 Kč,>", "to <tj.>",
+                 "jest <tj.>", "víc.<\\mrk=2\\víc.>", "mark 2", "end marker", "end"}));
+    // As designed, each chunk is the word of the text it shows (UTF-8 bytes counted).
+    session->SetReading(TReadingMode::Design);
+    session->Events().ChunkStarted = [&](const TChunkStart& c) {
+        const std::string given = Utf8ToCp1250(text.substr(c.textOffset, c.textLength));
+        EXPECT_EQ(LowerCase(RemoveBackslashTags(given)), Trim(c.display));
+    };
+    session->Speak(text, TTextEncoding::Utf8);
+    RunOut(*session);
+    session->Events().ChunkStarted = {};
+
+    // A tag error counts characters in the text as given, in either encoding, not in its
+    // longer reading.
+    session->SetReading(TReadingMode::Czech);
+    for (const TTextEncoding encoding : {TTextEncoding::Utf8, TTextEncoding::Cp1250}) {
+        const std::string utf8 = "Mám 25 Kč a \\ton=-\\ víc";
+        log.clear();
+        session->Speak(encoding == TTextEncoding::Utf8 ? utf8 : Utf8ToCp1250(utf8), encoding);
+        clock.Advance(10000);
+        EXPECT_EQ(log.back(), "error bad value \"-\" in tag \\ton=-\\ at character 13");
+    }
 }
 
 TEST_F(SessionTest, DestroyingWhileSpeakingStopsTheSoundBeforeTheEngineGoes) {
