@@ -62,6 +62,7 @@ constexpr int kDesignVoiceType = 3;
 constexpr int kPanel2Height = 176;
 constexpr int kPanel3Height = 28;
 constexpr int kLeastSliderWidth = 80;
+constexpr int kMostGrowBacks = 3;
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -739,7 +740,11 @@ void TFormSayText::closeEvent(QCloseEvent* event) {
 void TFormSayText::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const QSize least = event->size().expandedTo(minimumSizeHint());
-    if (least != event->size() && !isMinimized()) {
+    if (least == event->size() || isMinimized()) {
+        growBacks_ = 0;
+    } else if (growBacks_ < kMostGrowBacks) {
+        // Asked again only a few times: a window manager that insists is not fought forever.
+        ++growBacks_;
         QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSizeHint())); });
     }
 }

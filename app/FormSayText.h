@@ -132,6 +132,7 @@ class TFormSayText final : public QMainWindow {
     std::unique_ptr<TEngineSession> session_;
     TFormStorage formStorage_;
     bool restoredOnce_ = false;
+    int growBacks_ = 0;  // resizes below the minimum answered in a row
 
     // Controls, owned by their Qt parents; named as their objectName.
     QFrame* Panel1 = nullptr;
