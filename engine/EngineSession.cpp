@@ -193,11 +193,12 @@ std::string TEngineSession::ForEngine(std::string_view text, TTextEncoding encod
                                       TTextPlaces* places) const {
     std::string converted;
     if (reading_ == TReadingMode::Czech) {
-        const std::string utf8 =
-            encoding == TTextEncoding::Utf8 ? std::string(text) : Cp1250ToUtf8(text);
-        TReadingResult read = ReadAsCzech(utf8, {.tags = !plainText_});
+        const bool utf8 = encoding == TTextEncoding::Utf8;
+        const std::string cp1250Input = utf8 ? std::string() : Cp1250ToUtf8(text);
+        const std::string_view input = utf8 ? text : std::string_view(cp1250Input);
+        TReadingResult read = ReadAsCzech(input, {.tags = !plainText_});
         if (places) {
-            places->Reset(text, encoding == TTextEncoding::Utf8, &read, utf8);
+            places->Reset(input, utf8, std::move(read.pieces));
         }
         converted = std::move(read.text);
     } else {

@@ -9,7 +9,7 @@
 namespace vokadlo {
 
 void TTextPlaces::TUtf8Walk::Reset(std::string_view text) {
-    text_.assign(text);
+    text_ = text;
     here_ = {};
     mark_ = {};
 }
@@ -48,50 +48,39 @@ std::size_t TTextPlaces::TUtf8Walk::CharacterOf(std::size_t byte) {
     return here_.characters;
 }
 
-void TTextPlaces::Reset(std::string_view hostText, bool utf8, const TReadingResult* reading,
-                        std::string_view readingInput) {
+void TTextPlaces::Reset(std::string_view hostText, bool utf8) {
     utf8_ = utf8;
-    reading_ = reading != nullptr;
-    readingInput_.clear();
-    readingText_.clear();
+    reading_ = false;
+    text_.assign(utf8 ? hostText : std::string_view());
     pieces_.clear();
-    piece_ = static_cast<std::size_t>(-1);
-    if (reading_) {
-        readingInput_.assign(readingInput);
-        readingText_ = reading->text;
-        pieces_ = reading->pieces;
-        // A code page 1250 host's offsets are characters of the reading's UTF-8 input.
-        walk_.Reset(utf8 ? hostText : readingInput);
-    } else {
-        walk_.Reset(utf8 ? hostText : std::string_view());
-    }
+    walk_.Reset(text_);
 }
 
-std::size_t TTextPlaces::ReadingOffset(std::size_t at, bool end) {
+void TTextPlaces::Reset(std::string_view readingInput, bool utf8,
+                        std::vector<TReadingPiece> pieces) {
+    utf8_ = utf8;
+    reading_ = true;
+    // A code page 1250 host's offsets are the characters of the reading's UTF-8 input.
+    text_.assign(readingInput);
+    pieces_ = std::move(pieces);
+    walk_.Reset(text_);
+}
+
+std::size_t TTextPlaces::ReadingOffset(std::size_t at, bool end) const {
     if (pieces_.empty()) {
         return 0;
     }
     auto after =
         std::upper_bound(pieces_.begin(), pieces_.end(), at,
                          [](std::size_t o, const TReadingPiece& p) { return o < p.outBegin; });
-    const std::size_t index =
-        after == pieces_.begin() ? 0 : static_cast<std::size_t>(std::prev(after) - pieces_.begin());
-    const TReadingPiece& piece = pieces_[index];
-    if (index != piece_) {
-        piece_ = index;
-        const std::size_t outEnd = after == pieces_.end() ? readingText_.size() : after->outBegin;
-        const std::string_view in =
-            std::string_view(readingInput_)
-                .substr(std::min(piece.inBegin, readingInput_.size()), piece.inLength);
-        verbatim_ = Utf8ToCp1250(in) ==
-                    std::string_view(readingText_).substr(piece.outBegin, outEnd - piece.outBegin);
-        pieceWalk_.Reset(verbatim_ ? in : std::string_view());
+    const TReadingPiece& piece = after == pieces_.begin() ? pieces_.front() : *std::prev(after);
+    if (!piece.verbatim) {
+        return end ? piece.inBegin + piece.inLength : piece.inBegin;
     }
-    if (verbatim_) {
-        // Copied character for character: the same character of the input.
-        return piece.inBegin + pieceWalk_.ByteOf(at - piece.outBegin + (end ? 1 : 0));
-    }
-    return end ? piece.inBegin + piece.inLength : piece.inBegin;
+    // Copied character for character (a short piece): the same character of the input.
+    TUtf8Walk walk;
+    walk.Reset(std::string_view(text_).substr(std::min(piece.inBegin, text_.size())));
+    return piece.inBegin + walk.ByteOf(at - piece.outBegin + (end ? 1 : 0));
 }
 
 std::pair<std::size_t, std::size_t> TTextPlaces::HostRange(std::size_t begin, std::size_t end) {

@@ -15,12 +15,16 @@ namespace vokadlo {
 
 class TTextPlaces {
   public:
+    TTextPlaces() = default;
+    TTextPlaces(const TTextPlaces&) = delete;  // its walk views its own text
+    TTextPlaces& operator=(const TTextPlaces&) = delete;
+
     // The host's text is UTF-8 (`utf8`) or code page 1250. The engine's text is the host's
     // text converted character for character (one engine byte per character), or, when
-    // `reading` is given, what the reading stage made of `readingInput`, the host's text in
-    // UTF-8. Copies what it keeps.
-    void Reset(std::string_view hostText, bool utf8, const TReadingResult* reading = nullptr,
-               std::string_view readingInput = {});
+    // `pieces` are given, what the reading stage made of `readingInput`, the host's text in
+    // UTF-8, piece by piece. Keeps a copy of the UTF-8 text it needs and takes the pieces.
+    void Reset(std::string_view hostText, bool utf8);
+    void Reset(std::string_view readingInput, bool utf8, std::vector<TReadingPiece> pieces);
 
     // The bytes [first, second) of the host's text that the engine's bytes [begin, end) came
     // from (begin < end). Linear over a text when the ranges asked for move forward.
@@ -45,26 +49,20 @@ class TTextPlaces {
         };
         void Step();
         void Seek(bool ahead, bool behindMark);
-        std::string text_;
+        std::string_view text_;
         TPlace here_;
         TPlace mark_;  // where the last stretch walked forward began
     };
 
-    // The reading stage's input offset for the engine's byte `at`; `end` asks for the end of
-    // the piece where a piece was not copied character for character.
-    std::size_t ReadingOffset(std::size_t at, bool end);
+    // The reading input's offset of the engine's byte `at`; `end` asks for the end of its
+    // character, or of its piece where the piece was not copied character for character.
+    std::size_t ReadingOffset(std::size_t at, bool end) const;
 
     bool utf8_ = false;
     bool reading_ = false;
-    std::string readingInput_;
-    std::string readingText_;
+    std::string text_;  // the reading's input, or a UTF-8 host's text
     std::vector<TReadingPiece> pieces_;
-    TUtf8Walk walk_;  // over the host's text (UTF-8 hosts) or the reading input
-    // The piece last asked about, whether it was copied character for character, and a walk
-    // over its input.
-    std::size_t piece_ = static_cast<std::size_t>(-1);
-    bool verbatim_ = false;
-    TUtf8Walk pieceWalk_;
+    TUtf8Walk walk_;  // over text_
 };
 
 }  // namespace vokadlo
