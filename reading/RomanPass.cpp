@@ -65,6 +65,36 @@ TNameForm NameForm(std::string_view name) {
     return {};
 }
 
+// "díl IV" díl čtyři, "Praha IV" Praha čtyři, "Kapitola IV." kapitola čtvrtá: after a noun of
+// the dictionary (or Prague's districts) a numeral counts without a period and agrees with
+// the noun as an ordinal with one.
+bool ReadAfterNoun(TTokenList& list, std::size_t i, unsigned value, bool period) {
+    if (i < 2 || !list.IsInlineSpace(i - 1) || !list.Is(i - 2, TTokenKind::Word)) {
+        return false;
+    }
+    const std::string& word = list[i - 2].text;
+    const std::string lower = LowerCase(word);
+    const bool prague = lower.starts_with("prah") || lower.starts_with("praz");
+    const auto noun = FindNoun(word, std::nullopt);
+    if ((!noun && !prague) || (noun && noun->plural)) {
+        return false;
+    }
+    const std::size_t after = i + (period ? 2 : 1);
+    const std::size_t next = SkipInlineSpace(list, after);
+    if (list[i].text.size() == 1 && next != after && list.Is(next, TTokenKind::Word) &&
+        (!period || IsCapitalised(list[next].text))) {
+        return false;  // "díl V lese", "bod A. Novák"
+    }
+    const bool ordinal = period && noun;
+    std::string reading =
+        ordinal ? OrdinalWords(value, noun->gender, noun->gramCase) : CardinalWords(value);
+    if (ordinal && PeriodEndsSentence(list, i + 1)) {
+        reading += '.';
+    }
+    list.Replace(i, ordinal ? after : i + 1, std::move(reading));
+    return true;
+}
+
 }  // namespace
 
 void ReadRomanNumerals(TTokenList& list) {
@@ -77,6 +107,9 @@ void ReadRomanNumerals(TTokenList& list) {
             continue;
         }
         const bool period = list.IsChar(i + 1, '.');
+        if (ReadAfterNoun(list, i, value, period)) {
+            continue;
+        }
         // After a name: a capitalised word (no preposition) and a space before it.
         if (i < 2 || !list.IsInlineSpace(i - 1) || !list.Is(i - 2, TTokenKind::Word) ||
             !IsCapitalised(list[i - 2].text) || list[i - 2].text.size() < 2 ||
