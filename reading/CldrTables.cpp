@@ -47,6 +47,13 @@ std::string_view MonthGenitive(int month) {
     return month >= 1 && month <= 12 ? kMonthGenitive[month - 1] : std::string_view();
 }
 
+const TLetterSpelling* FindLetter(char32_t codePoint) {
+    auto at =
+        std::lower_bound(std::begin(kLetters), std::end(kLetters), codePoint,
+                         [](const TLetterSpelling& l, char32_t cp) { return l.codePoint < cp; });
+    return at != std::end(kLetters) && at->codePoint == codePoint ? at : nullptr;
+}
+
 const TSymbolName* FindSymbol(std::string_view utf8) {
     // Tries each prefix that ends on a character boundary, longest first.
     constexpr std::size_t kLongest = LongestSymbol();

@@ -56,6 +56,16 @@ const TCurrencyName* FindCurrency(std::string_view symbol);
 // The month's name in the genitive ("prosince"), code page 1250; empty outside 1..12.
 std::string_view MonthGenitive(int month);
 
+struct TLetterSpelling {
+    char32_t codePoint;
+    std::string_view spelling;  // code page 1250: "šč" for щ, "o" for ø, empty for ъ
+};
+
+// How a Czech reader says a letter the voice does not: Cyrillic and Greek transcribed, Latin
+// letters with accents Czech lacks without them (ä as e); nullptr for other letters (Czech
+// ones, ö and ü, other scripts).
+const TLetterSpelling* FindLetter(char32_t codePoint);
+
 struct TSymbolName {
     std::string_view utf8;  // the symbol's code points, UTF-8, without variation selectors
     std::string_view name;  // its Czech spoken name, code page 1250: "šipka ukazující doprava"

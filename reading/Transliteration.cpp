@@ -1,6 +1,7 @@
 #include "reading/Transliteration.h"
 
 #include <unicode/translit.h>
+#include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utypes.h>
 
@@ -8,6 +9,7 @@
 #include <stdexcept>
 
 #include "core/Cp1250Table.h"
+#include "reading/CldrTables.h"
 
 namespace vokadlo {
 namespace {
@@ -17,18 +19,10 @@ constexpr std::string_view kCzechLetters =
     "\xE1\xE8\xEF\xE9\xEC\xED\xF2\xF3\xF8\x9A\x9D\xFA\xF9\xFD\x9E\xF6\xFC"
     "\xC1\xC8\xCF\xC9\xCC\xCD\xD2\xD3\xD8\x8A\x8D\xDA\xD9\xDD\x8E\xD6\xDC";
 
-// The Czech transcription of Cyrillic (Russian, Ukrainian and Belarusian letters), then ICU's
-// Latin for every other script, then the accents Czech lacks taken off every letter that is not
-// Czech. German ä reads as e.
+// For scripts the letter table lacks: ICU's Latin, then the accents Czech lacks taken off every
+// letter that is not Czech.
 constexpr char16_t kRules[] =
     uR"(
-:: NFC ;
-ä > e ; Ä > E ;
-щ > šč ; Щ > Šč ; ж > ž ; Ж > Ž ; ч > č ; Ч > Č ; ш > š ; Ш > Š ; х > ch ; Х > Ch ;
-ц > c ; Ц > C ; я > ja ; Я > Ja ; ю > ju ; Ю > Ju ; ё > jo ; Ё > Jo ; й > j ; Й > J ;
-ы > y ; Ы > Y ; э > e ; Э > E ; ь > ; Ь > ; ъ > ; Ъ > ; е > e ; Е > E ; и > i ; И > I ;
-г > g ; Г > G ; і > i ; І > I ; ї > ji ; Ї > Ji ; є > je ; Є > Je ; ґ > g ; Ґ > G ;
-ў > u ; Ў > U ;
 :: Any-Latin ;
 :: [^a-zA-ZáčďéěíňóřšťúůýžöüÁČĎÉĚÍŇÓŘŠŤÚŮÝŽÖÜ] Latin-ASCII ;
 :: NFC ;
@@ -48,9 +42,38 @@ const icu::Transliterator& Transliterator() {
     return *instance;
 }
 
-}  // namespace
+// The text spelled from the letter table alone, or false when a letter needs ICU.
+bool SpellFromTable(std::string_view utf8, std::string& out) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t cp = 0;
+        const std::size_t length = cp1250::DecodeUtf8(utf8, pos, cp);
+        pos += length == 0 ? 1 : length;
+        if (length == 0) {
+            continue;  // a malformed byte has no letter to say
+        }
+        if (const TLetterSpelling* letter = FindLetter(cp)) {
+            out += letter->spelling;
+            continue;
+        }
+        const int8_t type = u_charType(static_cast<UChar32>(cp));
+        if (type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK ||
+            type == U_COMBINING_SPACING_MARK) {
+            continue;
+        }
+        // What the table does not spell is kept when the voice says it, else left to ICU.
+        const int byte = cp < 0x80 ? static_cast<int>(cp) : cp1250::EncodeByte(cp);
+        const char c = static_cast<char>(byte);
+        if (byte < 0 || (u_isalpha(static_cast<UChar32>(cp)) &&
+                         HasForeignLatinLetter(std::string_view(&c, 1)))) {
+            return false;
+        }
+        out += c;
+    }
+    return true;
+}
 
-std::string TransliterateToCp1250(std::string_view utf8) {
+std::string ThroughIcu(std::string_view utf8) {
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     Transliterator().transliterate(text);
@@ -63,6 +86,13 @@ std::string TransliterateToCp1250(std::string_view utf8) {
         }
     }
     return out;
+}
+
+}  // namespace
+
+std::string TransliterateToCp1250(std::string_view utf8) {
+    std::string out;
+    return SpellFromTable(utf8, out) ? out : ThroughIcu(utf8);
 }
 
 bool HasForeignLatinLetter(std::string_view word) {

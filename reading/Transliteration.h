@@ -1,8 +1,8 @@
-// Letters the code page 1250 voice cannot say, written as a Czech reader would say them:
-// Cyrillic by the Czech transcription ("Привет" -> "Privet", "Щука" -> "Ščuka"), other scripts
-// by ICU's Latin transliteration, and Latin letters with accents Czech lacks without them
-// ("Ærø" -> "Aero", "naïve" -> "naive", "Straße" -> "Strasse"). Czech letters, and ö and ü,
-// which the voice says, stay.
+// Letters the code page 1250 voice cannot say, written as a Czech reader says them: Cyrillic by
+// the Czech transcription ("Щука" -> "Ščuka"), Greek by the classical one, Latin letters with
+// accents Czech lacks without them ("Łódź" -> "Lódz", "Straße" -> "Strasse", "Bär" -> "Ber"),
+// all from the generated letter table; other scripts through ICU's Latin transliteration
+// ("日本" -> "ri ben"). Czech letters, and ö and ü, which the voice says, stay.
 #pragma once
 
 #include <string>
@@ -10,8 +10,9 @@
 
 namespace vokadlo {
 
-// The transliteration of UTF-8 text into code page 1250; characters with no Latin form are
-// left out. Allocates; the ICU transliterator is built at the first call.
+// The transliteration of UTF-8 text into code page 1250; combining marks and characters with no
+// Latin form are left out. Allocates; ICU's transliterator is built at the first text the table
+// cannot spell (it takes a few MiB).
 std::string TransliterateToCp1250(std::string_view utf8);
 
 // True when the code page 1250 word holds a letter the voice does not say (ä, ł, ß, ő, ...).

@@ -67,6 +67,29 @@ CURRENCIES = [
     ("UAH", ["₴", "UAH"], NONE),
 ]
 
+# Letters the voice does not say, as a Czech reader says them (what CLDR does not hold): Cyrillic
+# by the Czech transcription, Greek by the classical one (accents come off through Unicode's
+# decompositions), Latin letters with accents Czech lacks by their base letters, and the few
+# that do not decompose. Czech letters, ö and ü, which the voice says, are not listed.
+CYRILLIC = {
+    "а": "a", "б": "b", "в": "v", "г": "g", "д": "d", "е": "e", "ё": "jo", "ж": "ž", "з": "z",
+    "и": "i", "й": "j", "к": "k", "л": "l", "м": "m", "н": "n", "о": "o", "п": "p", "р": "r",
+    "с": "s", "т": "t", "у": "u", "ф": "f", "х": "ch", "ц": "c", "ч": "č", "ш": "š", "щ": "šč",
+    "ъ": "", "ы": "y", "ь": "", "э": "e", "ю": "ju", "я": "ja", "є": "je", "і": "i", "ї": "ji",
+    "ґ": "g", "ў": "u", "ђ": "dž", "ј": "j", "љ": "lj", "њ": "nj", "ћ": "č", "џ": "dž",
+    "ѓ": "ď", "ќ": "ť", "ѕ": "dz",
+}
+GREEK = {
+    "α": "a", "β": "b", "γ": "g", "δ": "d", "ε": "e", "ζ": "z", "η": "é", "θ": "th", "ι": "i",
+    "κ": "k", "λ": "l", "μ": "m", "ν": "n", "ξ": "x", "ο": "o", "π": "p", "ρ": "r", "σ": "s",
+    "ς": "s", "τ": "t", "υ": "y", "φ": "f", "χ": "ch", "ψ": "ps", "ω": "ó",
+}
+LATIN = {
+    "ä": "e", "ß": "ss", "æ": "ae", "ø": "o", "œ": "oe", "þ": "th", "ð": "d", "đ": "d", "ħ": "h",
+    "ı": "i", "ĸ": "k", "ŀ": "l", "ł": "l", "ŉ": "n", "ŋ": "ng", "ſ": "s", "ƒ": "f",
+}
+CZECH_KEPT = set("áčďéěíňóřšťúůýžöüÁČĎÉĚÍŇÓŘŠŤÚŮÝŽÖÜ")
+
 PLURALS = ["one", "few", "many", "other"]
 CASES = [None, "genitive", "dative", "accusative", "locative", "instrumental"]
 GENDERS = {"masculine": "Animate", "inanimate": "Inanimate", "feminine": "Feminine",
@@ -213,6 +236,35 @@ def symbol_rows(cldr):
     return sorted(names.items())
 
 
+def letter_rows():
+    """(code point, spelling) for the letters in CYRILLIC, GREEK and LATIN and every Latin and
+    Greek letter that decomposes to one of them or to an ASCII letter, both cases."""
+    rows = {}
+
+    def add(c, spelling):
+        if len(c) == 1 and c not in CZECH_KEPT and ord(c) >= 0x80 and fits_cp1250(spelling):
+            rows.setdefault(ord(c), spelling)
+
+    for table in (CYRILLIC, GREEK, LATIN):
+        for small, spelling in table.items():
+            add(small, spelling)
+            add(small.upper(), spelling[:1].upper() + spelling[1:])
+    for cp in list(range(0xC0, 0x250)) + list(range(0x370, 0x400)) + list(range(0x1E00, 0x2000)):
+        c = chr(cp)
+        if not unicodedata.category(c).startswith("L") or c in CZECH_KEPT:
+            continue
+        base = "".join(x for x in unicodedata.normalize("NFD", c)
+                       if unicodedata.category(x) != "Mn")
+        if len(base) != 1 or base == c:
+            continue
+        small = base.lower()
+        spelling = GREEK.get(small, LATIN.get(small, small if small.isascii() else None))
+        if spelling is not None:
+            add(c, spelling.upper() if base.isupper() and len(spelling) == 1 else
+                (spelling[:1].upper() + spelling[1:] if base.isupper() else spelling))
+    return sorted(rows.items())
+
+
 def generate(cldr):
     main = ET.parse(os.path.join(cldr, "main/cs.xml")).getroot()
     units, unit_keys = unit_rows(main)
@@ -239,6 +291,8 @@ def generate(cldr):
     out += ["    {%s, %d}," % (literal(k), i) for k, i in sorted(set(currency_keys))]
     out += ["};", "", "constexpr std::string_view kMonthGenitive[12] = {"]
     out += ["    %s," % literal(cp1250(m)) for m in months(main)]
+    out += ["};", "", "constexpr TLetterSpelling kLetters[] = {"]
+    out += ["    {0x%04X, %s}," % (cp, literal(cp1250(spelling))) for cp, spelling in letter_rows()]
     out += ["};", "", "constexpr TSymbolName kSymbols[] = {"]
     out += ["    {%s, %s}," % (literal(k), literal(v)) for k, v in symbols]
     out += ["};", ""]
