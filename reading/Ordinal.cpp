@@ -48,6 +48,12 @@ std::optional<TOrdinalForm> OrdinalFormAt(const TTokenList& list, std::size_t fi
     const auto prep = PrepositionBefore(list, first);
     const std::optional<TGramCase> asked =
         prep ? std::optional<TGramCase>(prep->gramCase) : std::nullopt;
+    if (const TMonthForm month = FindMonth(list[word].text); month.month != 0) {
+        // A day before its month ("1. ledna"), when no date was read there.
+        TOrdinalForm form;
+        form.gramCase = month.gramCase;
+        return form;
+    }
     std::size_t nounAt = word;
     for (int skipped = 0; skipped < 2 && LooksLikeAdjective(list[nounAt].text) &&
                           list.IsInlineSpace(nounAt + 1) && list.Is(nounAt + 2, TTokenKind::Word);

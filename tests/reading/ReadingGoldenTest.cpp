@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "core/CodePage.h"
+#include "reading/Passes.h"
 #include "reading/Reading.h"
+#include "reading/Tokens.h"
 
 namespace vokadlo {
 namespace {
@@ -61,6 +63,24 @@ TEST(Reading, PiecesTieWordsAndTagsToTheirInput) {
         EXPECT_LT(result.pieces[i - 1].outBegin, result.pieces[i].outBegin);
         EXPECT_LE(result.pieces[i - 1].inBegin, result.pieces[i].inBegin);
     }
+}
+
+// Each pass reads its own things from a token list and leaves the rest to the others.
+TEST(Reading, EachPassRunsAlone) {
+    const std::string input = "Mám 25 Kč atd. od 1. ledna, Karel IV.";
+    const auto runAlone = [&](TReadingPass pass) {
+        TTokenList list = Tokenise(input, 0, input.size());
+        pass(list);
+        std::string text;
+        for (const TToken& token : list.tokens) {
+            text += token.text;
+        }
+        return Cp1250ToUtf8(text);
+    };
+    EXPECT_EQ(runAlone(ReadDatesAndTimes), "Mám 25 Kč atd. od prvního ledna, Karel IV.");
+    EXPECT_EQ(runAlone(ReadNumbers), "Mám dvacet pět korun atd. od prvního ledna, Karel IV.");
+    EXPECT_EQ(runAlone(ReadAbbreviations), "Mám 25 Kč a tak dále od 1. ledna, Karel IV.");
+    EXPECT_EQ(runAlone(ReadRomanNumerals), "Mám 25 Kč atd. od 1. ledna, Karel čtvrtý.");
 }
 
 TEST(Reading, KeepsTagsAndLeavesCharactersAsTheyAreWithTagsOff) {
