@@ -36,7 +36,8 @@ struct TReadingPiece {
     bool verbatim = false;     // output byte k of the piece is the k-th character of its input
 };
 
-// The longest verbatim piece, in output bytes (a longer token makes its own piece).
+// The longest verbatim piece, in output bytes (a longer untouched token is a piece of its own
+// that is not verbatim).
 inline constexpr std::size_t kVerbatimPiece = 256;
 
 struct TReadingResult {
