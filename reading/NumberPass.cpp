@@ -247,7 +247,8 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
     }
     if (plain && list.IsChar(end, '.') && !PeriodEndsSentence(list, end)) {
         if (list.IsInlineSpace(end + 1) && list.Is(end + 2, TTokenKind::Word) &&
-            !IsCapitalised(list[end + 2].text) && !IsVerbOrShortWord(list[end + 2].text)) {
+            !IsCapitalised(list[end + 2].text) &&
+            (!IsVerbOrShortWord(list[end + 2].text) || IsAbbreviatedNoun(list[end + 2].text))) {
             return ReadOrdinal(list, first, end, number.integer, false);
         }
         return false;

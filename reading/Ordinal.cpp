@@ -10,14 +10,17 @@ namespace vokadlo {
 
 namespace {
 
-// Nouns written abbreviated after an ordinal ("2. pol.", "20. stol."), by their nominative.
+// Nouns written abbreviated after an ordinal ("2. pol.", "20. stol.", "75. km"), by their
+// nominative, and whether a period ends the abbreviation.
 struct TAbbreviatedNoun {
     std::string_view written;
     std::string_view noun;
+    bool period;
 };
 constexpr TAbbreviatedNoun kAbbreviatedNouns[] = {
-    {"pol", "polovina"}, {"stol", "století"_cp},  {"str", "strana"},
-    {"kap", "kapitola"}, {"roč"_cp, "ročník"_cp}, {"tř"_cp, "třída"_cp},
+    {"pol", "polovina", true}, {"stol", "století"_cp, true},  {"str", "strana", true},
+    {"kap", "kapitola", true}, {"roč"_cp, "ročník"_cp, true}, {"tř"_cp, "třída"_cp, true},
+    {"km", "kilometr", false}, {"st", "století"_cp, true},
 };
 
 // True when a noun phrase ends just before token i: a phrase a pass read ("druhé polovině") or
@@ -38,6 +41,15 @@ bool AfterNounPhrase(const TTokenList& list, std::size_t i) {
 }
 
 }  // namespace
+
+bool IsAbbreviatedNoun(std::string_view word) {
+    for (const TAbbreviatedNoun& a : kAbbreviatedNouns) {
+        if (a.written == word) {
+            return true;
+        }
+    }
+    return false;
+}
 
 std::optional<TOrdinalForm> OrdinalFormAt(const TTokenList& list, std::size_t first,
                                           std::size_t dot, bool knownNounOnly) {
@@ -65,16 +77,17 @@ std::optional<TOrdinalForm> OrdinalFormAt(const TTokenList& list, std::size_t fi
     TOrdinalForm form;
     std::optional<TNounForm> noun;
     std::string_view lemma;  // of an abbreviated noun
-    if (list.IsChar(word + 1, '.')) {
+    {
         for (const TAbbreviatedNoun& a : kAbbreviatedNouns) {
-            if (a.written == list[word].text) {
+            if (a.written == list[word].text &&
+                (a.period ? list.IsChar(word + 1, '.') : !list.Is(word + 1, TTokenKind::Word))) {
                 noun = FindNoun(a.noun, asked);
                 noun->gramCase = asked.value_or(TGramCase::Nominative);
                 if (noun->gramCase == TGramCase::Accusative) {
                     noun->gramCase = TGramCase::Locative;  // "na 5. str."
                 }
                 lemma = a.noun;
-                form.nounEnd = word + 2;
+                form.nounEnd = word + (a.period ? 2 : 1);
             }
         }
     }

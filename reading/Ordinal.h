@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "reading/CldrTables.h"
 #include "reading/Tokens.h"
@@ -29,6 +30,9 @@ struct TOrdinalForm {
 // dictionary. Nothing when there is no word to agree with.
 std::optional<TOrdinalForm> OrdinalFormAt(const TTokenList& list, std::size_t first,
                                           std::size_t dot, bool knownNounOnly);
+
+// True for a noun written abbreviated after an ordinal ("75. km", "20. stol.").
+bool IsAbbreviatedNoun(std::string_view word);
 
 // Reads tokens [first, dot] (the number, the period at `dot`) as the ordinal `value` (1..1000)
 // in the form OrdinalFormAt finds. Returns false, leaving the tokens, when it cannot.
