@@ -77,18 +77,19 @@ std::optional<TOrdinalForm> OrdinalFormAt(const TTokenList& list, std::size_t fi
     TOrdinalForm form;
     std::optional<TNounForm> noun;
     std::string_view lemma;  // of an abbreviated noun
-    {
-        for (const TAbbreviatedNoun& a : kAbbreviatedNouns) {
-            if (a.written == list[word].text &&
-                (a.period ? list.IsChar(word + 1, '.') : !list.Is(word + 1, TTokenKind::Word))) {
-                noun = FindNoun(a.noun, asked);
-                noun->gramCase = asked.value_or(TGramCase::Nominative);
-                if (noun->gramCase == TGramCase::Accusative) {
-                    noun->gramCase = TGramCase::Locative;  // "na 5. str."
-                }
-                lemma = a.noun;
-                form.nounEnd = word + (a.period ? 2 : 1);
+    for (const TAbbreviatedNoun& a : kAbbreviatedNouns) {
+        if (a.written == list[word].text &&
+            (a.period ? list.IsChar(word + 1, '.') : !list.Is(word + 1, TTokenKind::Word))) {
+            noun = FindNoun(a.noun, asked);
+            if (!noun) {
+                continue;  // every noun of this table is in the dictionary
             }
+            noun->gramCase = asked.value_or(TGramCase::Nominative);
+            if (noun->gramCase == TGramCase::Accusative) {
+                noun->gramCase = TGramCase::Locative;  // "na 5. str."
+            }
+            lemma = a.noun;
+            form.nounEnd = word + (a.period ? 2 : 1);
         }
     }
     if (!noun) {
