@@ -30,6 +30,20 @@ bool LooksLikePastVerb(std::string_view word) {
            word.ends_with("li") || word.ends_with("ly");
 }
 
+// True after a book of the Bible as cited ("Jan 3,16", "Mt 5,9", "Ž 23,1", "1 K 13,4"); only
+// the abbreviations that are no common word.
+bool AfterBookName(const TTokenList& list, std::size_t first) {
+    static constexpr std::string_view kBooks[] = {
+        "Gn",   "Ex", "Lv", "Dt", "Joz", "Sd",    "Rt", "Jb", "Ž"_cp, "Př"_cp,
+        "Kaz",  "Iz", "Jr", "Ez", "Oz",  "Mt",    "Mk", "Lk", "Jan",  "Sk",
+        "Ř"_cp, "K",  "Ga", "Ef", "Fp",  "Žd"_cp, "Jk", "Zj"};
+    if (first < 2 || !list.IsInlineSpace(first - 1) || !list.Is(first - 2, TTokenKind::Word)) {
+        return false;
+    }
+    return std::find(std::begin(kBooks), std::end(kBooks), list[first - 2].text) !=
+           std::end(kBooks);
+}
+
 // "mezi 10 a 20 kg": a number joined by "a", "až", "nebo" to a number read after a preposition
 // takes the case of that preposition.
 std::optional<TGramCase> CoordinatedCase(const TTokenList& list, std::size_t first) {
@@ -124,6 +138,15 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
     if (list.IsChar(end, ',') && list.Is(end + 1, TTokenKind::Number)) {
         if (list.IsChar(end + 2, ',') && list.Is(end + 3, TTokenKind::Number)) {
             return false;  // "1,2,3"
+        }
+        if (!grouped && AfterBookName(list, first) &&
+            !MatchCounted(list, SkipInlineSpace(list, end + 2), true)) {
+            // "Jan 3,16", "Mt 5,9": a chapter and a verse
+            std::string reading = CardinalWords(number.integer);
+            reading += ',';
+            AppendWord(reading, CardinalWords(*NumberValue(list, end + 1)));
+            list.Replace(first, end + 2, std::move(reading));
+            return true;
         }
         number.decimals = list[end + 1].text;
         end += 2;
