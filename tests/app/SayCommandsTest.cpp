@@ -102,6 +102,18 @@ class SayCommandsTest final : public QObject {
         QCOMPARE(edit.textCursor().position(), caretAfter);
     }
 
+    void CistCeskyReadsTheTextFirst() {
+        f->Show();
+        f->Control<QPlainTextEdit>("MemoSay").setPlainText(QStringLiteral("Mám 25 Kč."));
+        auto& say = f->Control<QPushButton>("ButtonSayMemoSay");
+        say.click();  // the design's reading: the text as it is
+        QCOMPARE(Shown(PendingText()), QStringLiteral("Mám 25 Kč."));
+        f->Control<QAction>("CistCesky").setChecked(true);
+        say.click();
+        QCOMPARE(f->Control<QLabel>("LastText").text(), QStringLiteral("Mám dvacet pět korun."));
+        QCOMPARE(Shown(PendingText()), QStringLiteral("Mám dvacet pět korun."));
+    }
+
     void StopEmptiesTheLastText() {
         TLoggingPlayer& player = player_;
         TFormOptions options;
