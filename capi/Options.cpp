@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "core/EngineSettings.h"
+#include "core/Tempo.h"
 #include "engine/EngineSession.h"
-#include "engine/Tempo.h"
 #include "engine/Voices.h"
 #include "reading/Reading.h"
 

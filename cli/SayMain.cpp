@@ -12,11 +12,13 @@
 #include "cli/SayOptions.h"
 #include "cli/SpeechOutput.h"
 #include "core/CodePage.h"
+#include "core/EngineSettings.h"
 #include "engine/EngineSession.h"
 #include "engine/Voices.h"
 #include "platform/AtomicFile.h"
-#include "platform/ConfigFile.h"
 #include "platform/ConfigDir.h"
+#include "platform/ConfigFile.h"
+#include "ssml/Ssml.h"
 
 namespace vokadlo::cli {
 namespace {
@@ -133,6 +135,46 @@ std::optional<THostText> EngineText(const std::string& input, const TSayOptions&
     return THostText{Utf8ToCp1250(input), TTextEncoding::Cp1250};
 }
 
+// An SSML input for the SSML reader: as it is when it declares its encoding, else in UTF-8
+// (converted from code page 1250 when it is not UTF-8 or that was asked).
+std::optional<THostText> SsmlInput(const std::string& input, const TSayOptions& o,
+                                   std::string& problem) {
+    if (!EngineText(input, o, problem)) {
+        return std::nullopt;
+    }
+    const std::size_t declaration = input.find("<?xml");
+    if (declaration != std::string::npos && declaration < 4 &&
+        input.find("encoding", declaration) < input.find("?>", declaration)) {
+        return THostText{input, TTextEncoding::Utf8};
+    }
+    const bool utf8 = o.encoding != "cp1250" && IsValidUtf8(input);
+    return THostText{utf8 ? input : Cp1250ToUtf8(input), TTextEncoding::Utf8};
+}
+
+std::optional<THostText> HostInput(const std::string& input, const TSayOptions& o,
+                                   std::string& problem) {
+    return o.ssml ? SsmlInput(input, o, problem) : EngineText(input, o, problem);
+}
+
+// Reads an SSML document into the text the session speaks, with the session set for it: its
+// breaks as silence, its voice, the reader's own tags acting. A malformed document is read as
+// text, with a notice.
+THostText ReadDocument(const THostText& document, TEngineSession& session) {
+    TSsmlOptions options;
+    options.speedPercent = Settings.SpeedFactor * 100;
+    options.volume = Settings.OutputVolume;
+    TSsmlText read = ReadSsml(document.text, options);
+    if (!read.notice.empty()) {
+        Fail(0, read.notice);
+    }
+    if (read.voice) {
+        session.SetVoice(*read.voice);
+    }
+    session.SetBreaks(read.Breaks());
+    session.SetPlainText(false);  // the document's text makes no tag
+    return THostText{std::move(read.text), TTextEncoding::Utf8};
+}
+
 // --print-reading: the text the engine would be given, in UTF-8, one line for each text.
 bool PrintReading(TEngineSession& session, const THostText& text) {
     std::string shown = Cp1250ToUtf8(session.TextForEngine(text.text, text.encoding));
@@ -176,7 +218,7 @@ int Run(int argc, char** argv) {
         if (!input) {
             return Fail(kExitUsage, problem);
         }
-        text = EngineText(*input, options, problem);
+        text = HostInput(*input, options, problem);
         if (!text) {
             return Fail(kExitUsage, problem);
         }
@@ -225,14 +267,16 @@ int Run(int argc, char** argv) {
     if (options.printReading) {
         ApplySayOptions(options, session);
         if (text) {
-            return PrintReading(session, *text) ? 0 : kExitFailed;
+            return PrintReading(session, options.ssml ? ReadDocument(*text, session) : *text)
+                       ? 0
+                       : kExitFailed;
         }
         for (std::string line; std::getline(std::cin, line);) {
-            const std::optional<THostText> one = EngineText(line, options, problem);
+            const std::optional<THostText> one = HostInput(line, options, problem);
             if (!one) {
                 return Fail(kExitUsage, problem);
             }
-            if (!PrintReading(session, *one)) {
+            if (!PrintReading(session, options.ssml ? ReadDocument(*one, session) : *one)) {
                 return kExitFailed;
             }
         }
@@ -258,8 +302,9 @@ int Run(int argc, char** argv) {
     // A reader that goes away shows as a failed write, so that the files are cleaned up first.
     std::signal(SIGPIPE, SIG_IGN);
     // Speaks one text to its end; false when it stopped before.
-    const auto speak = [&](const THostText& one) {
+    const auto speak = [&](const THostText& given) {
         finished = false;
+        const THostText one = options.ssml ? ReadDocument(given, session) : given;
         if (options.wordMode) {
             session.SpeakWord(one.text, one.encoding);
         } else {
@@ -280,7 +325,7 @@ int Run(int argc, char** argv) {
         complete = speak(*text);
     } else {
         for (std::string line; complete && !interrupted && std::getline(std::cin, line);) {
-            const std::optional<THostText> one = EngineText(line, options, problem);
+            const std::optional<THostText> one = HostInput(line, options, problem);
             if (!one) {
                 return Fail(kExitUsage, problem);
             }

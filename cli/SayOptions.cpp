@@ -8,8 +8,8 @@
 #include <iterator>
 
 #include "core/EngineSettings.h"
+#include "core/Tempo.h"
 #include "engine/EngineSession.h"
-#include "engine/Tempo.h"
 #include "engine/Voices.h"
 #include "platform/ConfigDir.h"
 
@@ -135,6 +135,7 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
     app.add_flag("--version", version, "Print the version and exit");
     app.add_flag("--list-voices", o.listVoices, "List the voices: number, name, pitch, language");
     app.add_flag("--plain", o.plain, "Speak the text as written: inline tags do not act");
+    app.add_flag("-m,--ssml", o.ssml, "The text is SSML (marks, breaks, prosody, say-as ...)");
     app.add_flag("--line", o.lines, "Speak standard input line by line, as each line arrives");
     app.add_option("--reading", o.reading,
                    "czech (default): read as a Czech speaker; design: as written")

@@ -23,6 +23,7 @@ struct TSayOptions {
     std::optional<std::uint32_t> seed;
     bool wordMode = false;
     bool plain = false;             // --plain: inline tags do not act
+    bool ssml = false;              // --ssml, -m: the text is an SSML document
     bool lines = false;             // --line: speak standard input line by line
     std::string reading = "czech";  // --reading design|czech
     bool printReading = false;      // --print-reading: print the engine's text, speak nothing

@@ -10,6 +10,7 @@
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
 #include "engine/OrvTts.h"
+#include "engine/SessionBreaks.h"
 #include "engine/Tags.h"
 #include "engine/TextPlaces.h"
 #include "platform/EventLoop.h"
@@ -41,6 +42,7 @@ struct TEngineSession::TServices {
     std::optional<TPacedSilentPlayer> pacedSilence;
     std::optional<TSilentPlayer> silence;
     std::optional<TStderrNotice> notice;
+    std::optional<TBreakPlayer> breaks;  // in front of the player
 
     ITimerFactory* timers = nullptr;
     ISoundPlayer* player = nullptr;
@@ -139,7 +141,12 @@ TEngineSession::TEngineSession(TSessionConfig config, TSessionEvents events)
     guardedTimers_ = std::make_unique<TGuardedTimers>(*s.timers, *this);
 
     TPlatform platform;
-    platform.Player = s.player;
+    // The engine plays through the breaks, which know the chunk of each image it plays.
+    s.breaks.emplace(*s.player, [](const std::uint8_t* image) -> const TSayWord* {
+        TSayText* engine = SayTextInstance.get();
+        return engine && image == engine->CurrentStream().data() ? &engine->CurrentWord() : nullptr;
+    });
+    platform.Player = &*s.breaks;
     platform.Timers = guardedTimers_.get();
     platform.Notice = s.shownNotice;
     platform.Resources = config_.resources ? config_.resources : &BuiltinVoice();
@@ -258,6 +265,14 @@ bool TEngineSession::Speaking() const {
     return engine && (engine->StepTimer->Enabled() || engine->EndTimer->Enabled());
 }
 
+void TEngineSession::ReleaseMemory() {
+    if (Speaking() || !SayTextInstance) {
+        return;
+    }
+    spokenText_ = std::string();
+    InstallEngine();
+}
+
 std::size_t TEngineSession::PendingBytes() const {
     return SayTextInstance ? SayTextInstance->PendingText.size() : 0;
 }
@@ -268,7 +283,9 @@ void TEngineSession::OnCallback(const std::string& text, const TMemoryStream* st
         ++chunkIndex_;
         if (events_.ChunkStarted) {
             const auto [offset, length] = StartedChunkPlace();
-            events_.ChunkStarted({text, *stream, engine.CurrentSlot, chunkIndex_, offset, length});
+            const TMemoryStream* withSilence = services_->breaks->LastWithSilence();
+            events_.ChunkStarted({text, withSilence ? *withSilence : *stream, engine.CurrentSlot,
+                                  chunkIndex_, offset, length});
         }
         if (events_.Bookmark) {
             // The slot that starts playing is still the current one during the report.
@@ -277,7 +294,7 @@ void TEngineSession::OnCallback(const std::string& text, const TMemoryStream* st
             for (std::size_t i = 0; i < count; ++i) {
                 const auto& places = i == 0 ? word.Chars[i].MarksAtStart : word.Chars[i].Marks;
                 for (const std::int32_t mark : places) {
-                    if (mark != 0) {
+                    if (mark != 0 && !services_->breaks->IsBreak(mark)) {
                         events_.Bookmark(mark);
                     }
                 }
@@ -429,6 +446,10 @@ void TEngineSession::SetRandomSpread(std::int32_t divisor) {
 void TEngineSession::SetSamplesFromDisk(bool fromDisk, const std::string& folder) {
     SetSayParam(static_cast<std::uint8_t>(TSayParam::SamplesFromDisk), fromDisk);
     SetSayParam(static_cast<std::uint8_t>(TSayParam::SampleFolder), folder);
+}
+
+void TEngineSession::SetBreaks(std::map<std::int32_t, std::int32_t> msByMark) {
+    services_->breaks->SetBreaks(std::move(msByMark));
 }
 
 std::int32_t TEngineSession::DiskRecordingCount() const {

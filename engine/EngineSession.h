@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -115,6 +116,10 @@ class TEngineSession {
     void Stop();
     // True from Speak until the End event (or an error, or Stop).
     bool Speaking() const;
+    // Gives back the memory a long text left in the engine's buffers, which only grow while it
+    // speaks, by building the engine afresh (for the same voice, with the same settings); does
+    // nothing while speaking.
+    void ReleaseMemory();
     // Bytes of the current text not yet cut into chunks.
     std::size_t PendingBytes() const;
     // Bytes of the current text as the engine got it (after the reading stage).
@@ -129,6 +134,12 @@ class TEngineSession {
     // addresses, other scripts). Takes effect from the next Speak.
     void SetReading(TReadingMode mode) { reading_ = mode; }
     TReadingMode Reading() const { return reading_; }
+
+    // Bookmarks of the text that stand for silence (SSML's <break>): bookmark number ->
+    // milliseconds. A chunk whose units hold such bookmarks starts with that much silence (at
+    // most 10 s) in its image, as every output and ChunkStarted get it; they are not reported as
+    // Bookmark events. They hold for the texts spoken until the next call; none by default.
+    void SetBreaks(std::map<std::int32_t, std::int32_t> msByMark);
 
     // When on, no inline tag of a host's text acts: every "\" and "{" becomes a space.
     void SetPlainText(bool on) { plainText_ = on; }

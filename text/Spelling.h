@@ -5,11 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace vokadlo {
+#include "core/LetterName.h"
 
-// The Czech name of the letter `c` (looked up in lower case: "k" and "K" give "ká"); a
-// character without a name (such as "u", "ť", digits, punctuation) is returned unchanged.
-std::string LetterName(char c);
+namespace vokadlo {
 
 // True when `w` holds one of the 14 vowels "aáeéěiíyýuúůoó".
 bool HasVowel(std::string_view w);

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include "core/CodePage.h"
+#include "ssml/Ssml.h"
 
 namespace vokadlo::speechd {
 namespace {
@@ -80,137 +82,24 @@ std::size_t SequenceLength(unsigned char lead) {
     return 1;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x110000) {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+// What the modes read for one character of the user's text (UTF-8): the name of a punctuation
+// character, a letter on its own (spelling), "velké" before a capital; nullopt for the character
+// as it is.
+std::optional<std::string> CharacterWords(std::string_view c, const TTextOptions& options) {
+    const TNamedCharacter* named = NameOf(c);
+    if (named && options.punctuation != TPunctuation::None &&
+        static_cast<int>(named->from) <= static_cast<int>(options.punctuation)) {
+        // The sentence marks keep their pause when their name is said.
+        return std::string(named->name) + (IsSentenceMark(c) ? std::string(c) : std::string());
     }
-}
-
-// Decodes the character references of XML text: the five named ones and numeric ones. Anything
-// else that starts with "&" stays as written.
-std::string DecodeReferences(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '&') {
-            out += text[i];
-            continue;
-        }
-        const std::size_t end = text.find(';', i);
-        if (end == std::string_view::npos || end - i > 10) {
-            out += '&';
-            continue;
-        }
-        const std::string_view name = text.substr(i + 1, end - i - 1);
-        static constexpr std::array<std::pair<std::string_view, char>, 5> kNamed = {{
-            {"lt", '<'},
-            {"gt", '>'},
-            {"amp", '&'},
-            {"quot", '"'},
-            {"apos", '\''},
-        }};
-        bool known = false;
-        for (const auto& [entity, character] : kNamed) {
-            if (name == entity) {
-                out += character;
-                known = true;
-            }
-        }
-        if (!known && name.size() > 1 && name[0] == '#') {
-            const bool hex = name[1] == 'x' || name[1] == 'X';
-            const std::string_view digits = name.substr(hex ? 2 : 1);
-            std::uint32_t code = 0;
-            bool valid = !digits.empty();
-            for (const char c : digits) {
-                const int d = c >= '0' && c <= '9'          ? c - '0'
-                              : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
-                              : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                            : -1;
-                if (d < 0 || code > 0x10FFFF) {
-                    valid = false;
-                    break;
-                }
-                code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(d);
-            }
-            if (valid && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) {
-                AppendUtf8(out, code);
-                known = true;
-            }
-        }
-        if (!known) {
-            out += '&';
-            continue;
-        }
-        i = end;
+    const std::string single = Utf8ToCp1250(c);
+    if (!options.spelling || c == "\\" || c == "{" || (single == "?" && c != "?")) {
+        return std::nullopt;
     }
-    return out;
-}
-
-// The value of attribute `name` in the body of a tag (between "<" and ">"), references decoded.
-std::string Attribute(std::string_view tag, std::string_view name) {
-    std::size_t at = 0;
-    while ((at = tag.find(name, at)) != std::string_view::npos) {
-        const bool startsWord = at > 0 && (tag[at - 1] == ' ' || tag[at - 1] == '\t' ||
-                                           tag[at - 1] == '\n' || tag[at - 1] == '\r');
-        std::size_t p = at + name.size();
-        at = p;
-        if (!startsWord) {
-            continue;
-        }
-        while (p < tag.size() && tag[p] == ' ') {
-            ++p;
-        }
-        if (p >= tag.size() || tag[p] != '=') {
-            continue;
-        }
-        ++p;
-        while (p < tag.size() && tag[p] == ' ') {
-            ++p;
-        }
-        if (p >= tag.size() || (tag[p] != '"' && tag[p] != '\'')) {
-            continue;
-        }
-        const std::size_t close = tag.find(tag[p], p + 1);
-        if (close == std::string_view::npos) {
-            return {};
-        }
-        return DecodeReferences(tag.substr(p + 1, close - p - 1));
-    }
-    return {};
-}
-
-// The element name of a tag body ("mark" of "mark name='x'/", "speak" of "/speak").
-std::string_view ElementName(std::string_view tag) {
-    std::size_t start = tag.empty() || tag[0] != '/' ? 0 : 1;
-    std::size_t end = start;
-    while (end < tag.size() && tag[end] != ' ' && tag[end] != '/' && tag[end] != '\t' &&
-           tag[end] != '\n' && tag[end] != '\r') {
-        ++end;
-    }
-    return tag.substr(start, end - start);
-}
-
-// Elements that stand between words; other tags join the text on both sides.
-bool SeparatesWords(std::string_view element) {
-    for (const char* name :
-         {"speak", "p", "s", "break", "voice", "audio", "paragraph", "sentence"}) {
-        if (element == name) {
-            return true;
-        }
-    }
-    return false;
+    const bool capital = single.size() == 1 && LowerChar(single[0]) != single[0];
+    return capital && options.capitals != TCapitals::None
+               ? std::string(kCapital) + " " + std::string(c)
+               : std::string(c);
 }
 
 // Builds the engine text character by character, collapsing spaces and placing the bookmark
@@ -266,37 +155,17 @@ class TBuilder {
             Space();
             return;
         }
-        const TNamedCharacter* named = NameOf(c);
-        if (named && options_.punctuation != TPunctuation::None &&
-            static_cast<int>(named->from) <= static_cast<int>(options_.punctuation)) {
-            Word(named->name);
-            if (IsSentenceMark(c)) {
-                spaceDue_ = false;
-                Glyph(c);
-                Space();
-            }
+        if (const std::optional<std::string> words = CharacterWords(c, options_)) {
+            Word(*words);
             return;
         }
         // Plain text: nothing the user reads opens a tag of ours.
-        if (c == "\\" || c == "{") {
-            Space();
-            return;
-        }
         const std::string single = Utf8ToCp1250(c);
-        if (single == "?" && c != "?") {  // not in code page 1250
+        if (c == "\\" || c == "{" || (single == "?" && c != "?")) {  // or not in code page 1250
             Space();
             return;
         }
-        if (!options_.spelling) {
-            Glyph(c);
-            return;
-        }
-        if (options_.capitals != TCapitals::None && LowerChar(single[0]) != single[0]) {
-            Word(kCapital);
-        }
-        Space();
         Glyph(c);
-        Space();
     }
 
     void Glyph(std::string_view c) {
@@ -326,37 +195,22 @@ class TBuilder {
 
 }  // namespace
 
-TEngineText FromSsml(std::string_view ssml, const TTextOptions& options) {
-    TBuilder builder(options);
-    std::size_t i = 0;
-    while (i < ssml.size()) {
-        const std::size_t open = ssml.find('<', i);
-        const std::size_t textEnd = open == std::string_view::npos ? ssml.size() : open;
-        builder.Text(DecodeReferences(ssml.substr(i, textEnd - i)));
-        if (open == std::string_view::npos) {
-            break;
-        }
-        if (ssml.substr(open, 4) == "<!--") {
-            const std::size_t close = ssml.find("-->", open + 4);
-            i = close == std::string_view::npos ? ssml.size() : close + 3;
-            continue;
-        }
-        const std::size_t close = ssml.find('>', open + 1);
-        if (close == std::string_view::npos) {  // not a tag after all
-            builder.Text("<");
-            i = open + 1;
-            continue;
-        }
-        const std::string_view tag = ssml.substr(open + 1, close - open - 1);
-        const std::string_view element = ElementName(tag);
-        if (element == "mark") {
-            builder.Mark(Attribute(tag, "name"));
-        } else if (SeparatesWords(element)) {
-            builder.Space();
-        }
-        i = close + 1;
+TEngineText FromSsml(std::string_view ssml, const TTextOptions& options, double speedPercent,
+                     std::int32_t volume) {
+    TSsmlOptions reading;
+    reading.speedPercent = speedPercent;
+    reading.volume = volume;
+    reading.character = [&options](std::string_view c) { return CharacterWords(c, options); };
+    TSsmlText read = ReadSsml(ssml, reading);
+    TEngineText result;
+    result.breaks = read.Breaks();
+    for (TSsmlMark& mark : read.marks) {
+        result.marks.push_back(std::move(mark.name));
     }
-    return builder.Finish();
+    result.text = std::move(read.text);
+    result.voice = read.voice;
+    result.notice = std::move(read.notice);
+    return result;
 }
 
 TEngineText FromChar(std::string_view character, const TTextOptions& options) {

@@ -1,12 +1,15 @@
 // What the Speech Dispatcher server sends to speak, turned into text for the engine.
 //
-// The server sends SSML in UTF-8. Its <mark name="..."/> elements become the engine's "mrk"
-// bookmarks, numbered from 1 in the order of the text; every other tag is dropped and its text
-// spoken. The user's text is plain: "\" and "{" never open an inline tag, and characters that
-// code page 1250 lacks become spaces.
+// The server sends SSML in UTF-8, which the SSML reader reads (marks, breaks, prosody, say-as
+// ...); its marks become the engine's "mrk" bookmarks, numbered from 1 in the order of the text.
+// The user's text is plain: "\" and "{" never open an inline tag, and characters that code page
+// 1250 lacks become spaces. The module's punctuation, spelling and capital modes act on the
+// user's characters.
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,14 +27,19 @@ struct TTextOptions {
 
 struct TEngineText {
     std::string text;                // UTF-8, with the module's own bookmark tags
-    std::vector<std::string> marks;  // marks[n - 1] is the name of bookmark n
-    bool capitalIcon = false;        // a single capital letter that wants the "capital" icon
+    std::vector<std::string> marks;  // marks[n - 1] is the name of bookmark n ("" for a break)
+    std::map<std::int32_t, std::int32_t> breaks;  // bookmark -> ms of silence
+    std::optional<std::int32_t> voice;            // the voice an SSML <voice> asks for
+    std::string notice;                           // why the SSML was read as malformed
+    bool capitalIcon = false;  // a single capital letter that wants the "capital" icon
 };
 
-// Converts a SPEAK message. A mark stands before the first letter of the word that follows it
-// (one in the middle of a word waits for the next word), so that it is reported when that word
-// starts to play; marks after the last word follow it as a word of tags alone.
-TEngineText FromSsml(std::string_view ssml, const TTextOptions& options);
+// Converts a SPEAK message through the SSML reader; `speedPercent` and `volume` are the
+// message's tempo and volume, which <prosody> scales. A mark stands before the first letter of
+// the word that follows it (one in the middle of a word waits for the next word); marks after
+// the last word follow it as a word of tags alone.
+TEngineText FromSsml(std::string_view ssml, const TTextOptions& options, double speedPercent,
+                     std::int32_t volume);
 
 // A CHAR message: one character ("space" for a space), said as a lone letter.
 TEngineText FromChar(std::string_view character, const TTextOptions& options);

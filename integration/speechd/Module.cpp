@@ -1,10 +1,13 @@
 #include "integration/speechd/Module.h"
 
+#include <malloc.h>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <ctime>
 #include <exception>
+#include <limits>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -20,6 +23,9 @@ namespace {
 constexpr std::size_t kSamplesStart = 46;   // a chunk image's samples follow its 46-byte header
 constexpr std::size_t kAudioPiece = 10000;  // bytes per AUDIO event
 constexpr std::int32_t kFullVolume = 63750;
+// A message text or a chunk's sound this large leaves memory to give back when it ends.
+constexpr std::size_t kBigText = 1 << 16;
+constexpr std::size_t kBigBytes = 1 << 20;
 
 using TClock = std::chrono::steady_clock;
 
@@ -55,6 +61,27 @@ std::optional<std::vector<std::string>> ReadBody(TLineInput& in) {
         }
         lines.push_back(std::move(*line));
     }
+}
+
+// A decimal SET value with saturation: the value, or the nearest end of int's range when it lies
+// beyond; nullopt when it is no number.
+std::optional<int> SaturatedInt(const std::string& value) {
+    errno = 0;
+    char* end = nullptr;
+    const long long number = std::strtoll(value.c_str(), &end, 10);  // saturates, sets ERANGE
+    if (end == value.c_str() || *end != '\0') {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::clamp<long long>(number, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+// A mark's name as one protocol line: up to its first control character.
+std::string OneLine(const std::string& name) {
+    const auto control = std::find_if(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < ' ' || c == '\x7F';
+    });
+    return std::string(name.begin(), control);
 }
 
 }  // namespace
@@ -158,7 +185,7 @@ bool TModule::Command(const std::string& line, TLineInput& in) {
     } else if (line == "STOP") {
         if (speaking_) {
             session_->Stop();
-            audio_.clear();
+            DropAudio();
             Finish("703 STOP");
         }
     } else if (line == "PAUSE") {
@@ -174,7 +201,7 @@ bool TModule::Command(const std::string& line, TLineInput& in) {
         Settings(in, "207 OK RECEIVING LOGLEVEL SETTINGS", "203 OK LOGLEVEL SET",
                  [this](const std::string& n, const std::string& v) {
                      if (n == "log_level") {
-                         log_.SetLevel(std::atoi(v.c_str()));
+                         log_.SetLevel(SaturatedInt(v).value_or(0));
                      }
                      return std::string();
                  });
@@ -217,12 +244,9 @@ void TModule::Settings(TLineInput& in, const std::string& ack, const char* done,
 }
 
 std::string TModule::SetParameter(const std::string& name, const std::string& value) {
-    if (name == "rate" || name == "pitch" || name == "volume" || name == "pitch_range") {
-        char* end = nullptr;
-        std::strtol(value.c_str(), &end, 10);
-        if (*end != '\0') {
-            return "303 ERROR INVALID PARAMETER OR VALUE";
-        }
+    if ((name == "rate" || name == "pitch" || name == "volume" || name == "pitch_range") &&
+        !SaturatedInt(value)) {
+        return "303 ERROR INVALID PARAMETER OR VALUE";
     }
     params_[name] = value;
     return {};
@@ -277,7 +301,7 @@ std::string TModule::Param(const std::string& name) const {
 }
 
 int TModule::IntParam(const std::string& name) const {
-    return std::atoi(Param(name).c_str());
+    return SaturatedInt(Param(name)).value_or(0);
 }
 
 TTextOptions TModule::TextOptions() const {
@@ -310,6 +334,8 @@ void TModule::ApplySettings() {
     session_->SetSpeedPercent(speed);
     session_->SetPitch(pitch);
     session_->SetVolume(volume.value_or(kFullVolume));
+    speedPercent_ = speed;
+    outputVolume_ = volume.value_or(kFullVolume);
     silent_ = !volume;
     char line[160];
     std::snprintf(line, sizeof line, "voice %s, speed %.1f %%, pitch shift %d, output volume %s",
@@ -321,7 +347,7 @@ void TModule::ApplySettings() {
 void TModule::Speak(TLineInput& in, TKind kind) {
     if (speaking_) {  // the server waits for the end of a message before the next one
         session_->Stop();
-        audio_.clear();
+        DropAudio();
         Finish("703 STOP");
     }
     out_.Line("202 OK RECEIVING MESSAGE");
@@ -344,7 +370,7 @@ void TModule::Speak(TLineInput& in, TKind kind) {
     }
     received_ = TClock::now();
     beginSent_ = ended_ = failed_ = pauseRequested_ = pausedAtMark_ = false;
-    audio_.clear();
+    DropAudio();
     samplesSent_ = 0;
     firstAudio_ = {};
 
@@ -356,14 +382,25 @@ void TModule::Speak(TLineInput& in, TKind kind) {
         out_.Line("702 END");
         return;
     }
-    const TTextOptions options = TextOptions();
-    message_ = kind == TKind::Char  ? FromChar(data, options)
-               : kind == TKind::Key ? FromKey(data, options)
-                                    : FromSsml(data, options);
-    log_.Write(5, "text: " + ShowMarks(message_));
     bool started = false;
     try {
         ApplySettings();
+        const TTextOptions options = TextOptions();
+        message_ = kind == TKind::Char  ? FromChar(data, options)
+                   : kind == TKind::Key ? FromKey(data, options)
+                                        : FromSsml(data, options, speedPercent_, outputVolume_);
+        data = std::string();
+        if (!message_.notice.empty()) {
+            log_.Write(3, "SSML: " + message_.notice);
+        }
+        if (message_.voice && *message_.voice != voice_) {  // <voice> for this message
+            voice_ = *message_.voice;
+            session_->SetVoice(voice_);
+            session_->SetPitch(PitchShiftForPitch(IntParam("pitch"), VoiceFor(voice_).pitchShift));
+        }
+        log_.Write(5, "text: " + ShowMarks(message_));
+        bigMessage_ = message_.text.size() > kBigText;
+        session_->SetBreaks(message_.breaks);
         started = session_->Speak(message_.text, TTextEncoding::Utf8);
     } catch (const std::exception& e) {  // a voice that could not be built
         log_.Write(1, std::string("cannot speak: ") + e.what());
@@ -388,16 +425,21 @@ int TModule::MsUntilStep() const {
 }
 
 void TModule::Step() {
+    if (!audio_.empty()) {  // the chunk's sound goes out no faster than it plays
+        SendAudio(false);
+        out_.Flush();
+        return;
+    }
     clock_.Advance(kStepInterval);
     if (pausedAtMark_) {
         session_->Stop();
-        audio_.clear();
+        DropAudio();
         Finish("704 PAUSE");
     } else {
-        SendAudio();
-        if (ended_) {
+        SendAudio(false);
+        if (audio_.empty() && ended_) {
             Finish("702 END");
-        } else if (failed_ || !session_->Speaking()) {
+        } else if (audio_.empty() && (failed_ || !session_->Speaking())) {
             Finish("703 STOP");
         }
     }
@@ -417,34 +459,54 @@ void TModule::Begin() {
     }
 }
 
-void TModule::SendAudio() {
+void TModule::SendAudio(bool all) {
     if (audio_.empty()) {
         return;
-    }
-    if (silent_) {
-        std::fill(audio_.begin(), audio_.end(), '\0');
     }
     if (firstAudio_ == TClock::time_point{}) {
         firstAudio_ = TClock::now();
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(audio_.data());
-    for (std::size_t at = 0; at < audio_.size(); at += kAudioPiece) {
-        out_.Audio(bytes + at, std::min(kAudioPiece, audio_.size() - at), sampleRate_);
+    while (audioSent_ < audio_.size() && (all || MsUntilStep() == 0)) {
+        const std::size_t n = std::min(kAudioPiece, audio_.size() - audioSent_);
+        out_.Audio(bytes + audioSent_, n, sampleRate_);
+        audioSent_ += n;
+        samplesSent_ += static_cast<std::int64_t>(n / 2);
     }
-    samplesSent_ += static_cast<std::int64_t>(audio_.size() / 2);
+    if (audioSent_ == audio_.size()) {
+        DropAudio();
+    }
+}
+
+void TModule::DropAudio() {
+    // A long chunk's buffer is given back, not kept for the next one.
+    constexpr std::size_t kKeptBytes = 1 << 20;
     audio_.clear();
+    if (audio_.capacity() > kKeptBytes) {
+        audio_.shrink_to_fit();
+    }
+    audioSent_ = 0;
 }
 
 void TModule::Finish(const char* event) {
     Begin();  // every end of a message follows its begin
     out_.Line(event);
     speaking_ = false;
+    if (bigMessage_) {
+        // A long message's text, marks and sound are given back with it, and so is the heap's
+        // free memory, which the C library would otherwise keep.
+        message_ = TEngineText{};
+        DropAudio();
+        session_->ReleaseMemory();
+        malloc_trim(0);
+        bigMessage_ = false;
+    }
     log_.Write(4, std::string(event).substr(4) + ", " +
                       std::to_string(samplesSent_ * 1000 / sampleRate_) + " ms of sound");
 }
 
 void TModule::OnChunk(const TChunkStart& chunk) {
-    SendAudio();  // the chunk before, if it is still here
+    SendAudio(true);  // the chunk before, if it is still here
     Begin();
     const TMemoryStream& image = chunk.image;
     if (const auto wav = ReadWavData(image.data(), image.size())) {
@@ -453,6 +515,10 @@ void TModule::OnChunk(const TChunkStart& chunk) {
     if (image.size() > kSamplesStart) {
         const std::size_t bytes = (image.size() - kSamplesStart) & ~std::size_t{1};
         audio_.assign(reinterpret_cast<const char*>(image.data()) + kSamplesStart, bytes);
+        if (silent_) {
+            std::fill(audio_.begin(), audio_.end(), '\0');
+        }
+        bigMessage_ = bigMessage_ || bytes > kBigBytes;
     }
     log_.Write(5, "chunk " + std::to_string(chunk.index) + ": " + Cp1250ToUtf8(chunk.display));
 }
@@ -461,13 +527,23 @@ void TModule::OnMark(std::int32_t mark) {
     if (pausedAtMark_ || mark < 1 || static_cast<std::size_t>(mark) > message_.marks.size()) {
         return;
     }
-    const std::string& name = message_.marks[static_cast<std::size_t>(mark) - 1];
+    const std::string name = OneLine(message_.marks[static_cast<std::size_t>(mark) - 1]);
+    const bool pausing = pauseRequested_ && StartsWith(name, "__spd_");
+    if (pausing) {
+        // The server pauses its playback at this mark only if its player has not taken the
+        // mark before the server marks the pause (it queues the mark first): a little silence
+        // before the mark keeps the player busy meanwhile, also when the server's queue has
+        // drained because its sound output holds more than the module runs ahead. Nothing of it
+        // is heard: speech stops at the mark.
+        constexpr int kPadMs = 200;
+        const std::string silence(static_cast<std::size_t>(sampleRate_ * kPadMs / 1000) * 2, '\0');
+        out_.Audio(reinterpret_cast<const std::uint8_t*>(silence.data()), silence.size(),
+                   sampleRate_);
+    }
     out_.Line("700-" + name);
     out_.Line("700 INDEX MARK");
     log_.Write(4, "mark " + name);
-    if (pauseRequested_ && StartsWith(name, "__spd_")) {
-        pausedAtMark_ = true;
-    }
+    pausedAtMark_ = pausing;
 }
 
 }  // namespace vokadlo::speechd

@@ -76,7 +76,10 @@ class TModule {
     // Milliseconds until the next step may run, to stay within the audio ahead.
     int MsUntilStep() const;
     void Begin();
-    void SendAudio();
+    // Sends the chunk's sound not yet sent: all of it, or only while the module is within its
+    // audio ahead.
+    void SendAudio(bool all);
+    void DropAudio();
     void Finish(const char* event);  // the message's last event: "702 END", "703 STOP" ...
 
     // Session events.
@@ -99,8 +102,12 @@ class TModule {
     bool failed_ = false;
     bool pauseRequested_ = false;
     bool pausedAtMark_ = false;
-    bool silent_ = false;  // volume -100
-    std::string audio_;    // samples of the chunk that started last, not yet sent
+    bool silent_ = false;          // volume -100
+    bool bigMessage_ = false;      // its text or a chunk's sound is large
+    std::string audio_;            // samples of the chunk that started last
+    std::size_t audioSent_ = 0;    // bytes of audio_ already sent
+    double speedPercent_ = 100.0;  // the message's tempo and volume, as the engine has them
+    std::int32_t outputVolume_ = 63750;
     int sampleRate_ = 22050;
     std::int64_t samplesSent_ = 0;
     std::chrono::steady_clock::time_point firstAudio_{};

@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "core/Numeric.h"
-#include "engine/Tempo.h"
+#include "core/Tempo.h"
 
 namespace vokadlo::speechd {
 namespace {

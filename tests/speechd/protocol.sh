@@ -104,13 +104,14 @@ sleep 0.3
 events | tail -n 3 | head -n 1 | grep -q '^700-__spd_id_' || fail "PAUSE not at a mark"
 [ "$(events | tail -n 1)" = "704 PAUSE" ] || fail "events after 704 PAUSE"
 
-# The settings' ends: the quick high voice type, and silence that is silent (the engine's volume
-# 0 would mean full scale).
+# The settings' ends, also from values beyond 64 bits (saturated, never wrapped): the quick high
+# voice type, and silence that is silent (the engine's volume 0 would mean full scale).
 before=$(events | wc -l)
-send SET rate=100 pitch=100 volume=-100 synthesis_voice=VEMIRuska . SPEAK 'Ticho.' .
+send SET rate=99999999999999999999 pitch=100 volume=-99999999999999999999 \
+    synthesis_voice=VEMIRuska . SPEAK 'Ticho.' .
 wait_for '^702 END' 2
 grep -q 'voice VEMIRuska, speed 22.0 %, pitch shift -3, output volume silent' "$work/log" ||
-    fail "rate, pitch, volume 100, 100, -100: $(grep 'output volume' "$work/log" | tail -n 1)"
+    fail "rate, pitch, volume 1e20, 100, -1e20: $(grep 'output volume' "$work/log" | tail -n 1)"
 events | tail -n +"$before" | grep '^705 AUDIO' > "$work/quiet"
 [ -s "$work/quiet" ] && ! grep -qv ' 0$' "$work/quiet" || fail "volume -100 is not silent"
 before=$(events | wc -l)

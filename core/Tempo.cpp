@@ -1,4 +1,4 @@
-#include "engine/Tempo.h"
+#include "core/Tempo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +35,21 @@ double SpeedForTempo(double tempo) {
     // Linear in the logarithms between the measured points.
     const double t = std::log(tempo / lower.tempo) / std::log(upper->tempo / lower.tempo);
     return lower.speed * std::pow(upper->speed / lower.speed, t);
+}
+
+double TempoForSpeed(double speed) {
+    // The scale falls as the tempo rises.
+    const auto* upper = std::find_if(std::begin(kTempo), std::end(kTempo),
+                                     [&](const TTempoPoint& p) { return p.speed <= speed; });
+    if (upper == std::begin(kTempo)) {
+        return upper->tempo;
+    }
+    if (upper == std::end(kTempo)) {
+        return std::prev(upper)->tempo;
+    }
+    const TTempoPoint& lower = *std::prev(upper);
+    const double t = std::log(speed / lower.speed) / std::log(upper->speed / lower.speed);
+    return lower.tempo * std::pow(upper->tempo / lower.tempo, t);
 }
 
 }  // namespace vokadlo

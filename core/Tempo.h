@@ -12,4 +12,8 @@ inline constexpr double kRecordedWordsPerMinute = 119.0;
 // (about 0.34 .. 3).
 double SpeedForTempo(double tempo);
 
+// The tempo a duration scale speaks at, relative to the recorded one: the inverse of
+// SpeedForTempo between the measured points (scales outside them get the nearest end).
+double TempoForSpeed(double speed);
+
 }  // namespace vokadlo
