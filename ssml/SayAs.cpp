@@ -5,6 +5,7 @@
 
 #include "core/CodePage.h"
 #include "core/LetterName.h"
+#include "ssml/SsmlWriter.h"
 
 namespace vokadlo::ssml {
 namespace {
@@ -19,24 +20,12 @@ constexpr std::pair<std::string_view, std::string_view> kCurrencies[] = {
     {"CZK", "Kč"}, {"Kč", "Kč"}, {"EUR", "€"}, {"€", "€"}, {"USD", "$"}, {"$", "$"},
 };
 
-// Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF7) {
-        return 4;
-    }
-    if (lead >= 0xE0) {
-        return lead <= 0xEF ? 3 : 1;
-    }
-    return lead >= 0xC0 ? 2 : 1;
-}
-
 // Every character but blanks, one a word; with `named`, letters by their Czech names, as the
 // engine spells ("ČVUT" -> "čé vé u té").
 std::string OneByOne(std::string_view text, bool digitsOnly, bool named) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t n =
-            std::min(SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
+        const std::size_t n = CharacterLength(text.substr(i));
         const std::string_view c = text.substr(i, n);
         i += n;
         if (static_cast<unsigned char>(c[0]) <= ' ' || (digitsOnly && !IsDigit(c[0]))) {

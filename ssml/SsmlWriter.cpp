@@ -28,20 +28,9 @@ constexpr double kSlowestPercent = 255.0;   // the longest duration a "spd" tag 
 constexpr double kFastestPercent = 10.0;
 constexpr double kLoudest = 2.0 * 63750;  // +6 dB
 
-// Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF7) {
-        return 4;
-    }
-    if (lead >= 0xE0) {
-        return lead <= 0xEF ? 3 : 1;
-    }
-    return lead >= 0xC0 ? 2 : 1;
-}
-
 std::int32_t SpeedTag(double speedPercent) {
     const double percent = std::clamp(speedPercent, kFastestPercent, kSlowestPercent);
-    return kSpeedTagMax - static_cast<std::int32_t>(std::lround(percent));
+    return kSpeedTagMax - static_cast<std::int32_t>(std::nearbyint(percent));
 }
 
 std::string Tag(const char* name, std::int32_t value) {
@@ -49,6 +38,23 @@ std::string Tag(const char* name, std::int32_t value) {
 }
 
 }  // namespace
+
+std::size_t CharacterLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t n = lead >= 0xF0 && lead <= 0xF7   ? 4
+                          : lead >= 0xE0 && lead <= 0xEF ? 3
+                          : lead >= 0xC2 && lead <= 0xDF ? 2
+                                                         : 1;
+    if (n > text.size()) {
+        return 1;
+    }
+    for (std::size_t i = 1; i < n; ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            return 1;
+        }
+    }
+    return n;
+}
 
 TSsmlWriter::TSsmlWriter(const TSsmlOptions& options)
     : options_(options),
@@ -59,8 +65,7 @@ TSsmlWriter::TSsmlWriter(const TSsmlOptions& options)
 
 void TSsmlWriter::Text(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t n =
-            std::min(SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        const std::size_t n = CharacterLength(utf8.substr(i));
         Character(utf8.substr(i, n), true);
         i += n;
     }
@@ -68,8 +73,7 @@ void TSsmlWriter::Text(std::string_view utf8) {
 
 void TSsmlWriter::OwnText(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t n =
-            std::min(SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        const std::size_t n = CharacterLength(utf8.substr(i));
         Character(utf8.substr(i, n), false);
         i += n;
     }
@@ -94,7 +98,8 @@ void TSsmlWriter::Character(std::string_view c, bool hostWords) {
         Space();
         return;
     }
-    if (c != "?" && Utf8ToCp1250(c) == "?") {  // not in code page 1250
+    const std::string single = Utf8ToCp1250(c);
+    if (single.size() != 1 || (c != "?" && single == "?")) {  // malformed or not in the code page
         Space();
         return;
     }

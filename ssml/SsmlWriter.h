@@ -13,6 +13,10 @@
 
 namespace vokadlo::ssml {
 
+// Bytes of the UTF-8 character that starts `text` (not empty): its sequence when its
+// continuation bytes are there, else 1 (a stray byte).
+std::size_t CharacterLength(std::string_view text);
+
 class TSsmlWriter {
   public:
     explicit TSsmlWriter(const TSsmlOptions& options);

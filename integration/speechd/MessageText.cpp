@@ -93,7 +93,8 @@ std::optional<std::string> CharacterWords(std::string_view c, const TTextOptions
         return std::string(named->name) + (IsSentenceMark(c) ? std::string(c) : std::string());
     }
     const std::string single = Utf8ToCp1250(c);
-    if (!options.spelling || c == "\\" || c == "{" || (single == "?" && c != "?")) {
+    if (!options.spelling || c == "\\" || c == "{" || single.size() != 1 ||
+        (single == "?" && c != "?")) {
         return std::nullopt;
     }
     const bool capital = single.size() == 1 && LowerChar(single[0]) != single[0];
@@ -161,7 +162,7 @@ class TBuilder {
         }
         // Plain text: nothing the user reads opens a tag of ours.
         const std::string single = Utf8ToCp1250(c);
-        if (c == "\\" || c == "{" || (single == "?" && c != "?")) {  // or not in code page 1250
+        if (c == "\\" || c == "{" || single.size() != 1 || (single == "?" && c != "?")) {
             Space();
             return;
         }

@@ -531,11 +531,12 @@ void TModule::OnMark(std::int32_t mark) {
     const bool pausing = pauseRequested_ && StartsWith(name, "__spd_");
     if (pausing) {
         // The server pauses its playback at this mark only if its player has not taken the
-        // mark before the server marks the pause (it queues the mark first): a little silence
-        // before the mark keeps the player busy meanwhile, also when the server's queue has
-        // drained because its sound output holds more than the module runs ahead. Nothing of it
-        // is heard: speech stops at the mark.
-        constexpr int kPadMs = 200;
+        // mark before the server marks the pause (it queues the mark first), and its player takes
+        // at once what arrives when its queue has drained, which happens when its sound output
+        // holds more than the module runs ahead. A second of silence before the mark, more than
+        // a sound output holds, keeps the player busy meanwhile. Nothing of it is heard: speech
+        // stops at the mark.
+        constexpr int kPadMs = 1000;
         const std::string silence(static_cast<std::size_t>(sampleRate_ * kPadMs / 1000) * 2, '\0');
         out_.Audio(reinterpret_cast<const std::uint8_t*>(silence.data()), silence.size(),
                    sampleRate_);

@@ -7,12 +7,13 @@
 # a second ahead of the sound and its memory where it was.
 #
 # The server runs from a temporary folder with its own configuration, socket and logs, without
-# autospawn, and plays into a private PulseAudio's null sink, which takes the sound as fast as a
-# sound card would play it (the server's pause needs playback that takes time). Skipped (status
-# 77) only when Speech Dispatcher or PulseAudio is not installed or cannot start here.
+# autospawn, and plays into a private PulseAudio's null sink when PulseAudio is installed, else
+# into ALSA's discarding "null" device. Skipped (status 77) only when Speech Dispatcher is not
+# installed or cannot start here.
 set -eu
 module="$1"
 conf="$2"
+sanitized="${3:-}"  # "sanitized": the module's memory is not measured
 skip() {
     echo "SKIP: $*"
     exit 77
@@ -20,7 +21,6 @@ skip() {
 command -v speech-dispatcher > /dev/null ||
     skip "speech-dispatcher is not installed (Debian: speech-dispatcher, see scripts/install-deps)"
 command -v spd-say > /dev/null || skip "spd-say is not installed (Debian: speech-dispatcher)"
-command -v pulseaudio > /dev/null || skip "pulseaudio is not installed (Debian: pulseaudio)"
 
 # A short folder name: the socket path must fit in 108 bytes.
 work=$(mktemp -d /tmp/vokadlo-speechd.XXXXXX)
@@ -57,7 +57,8 @@ cp "$conf" "$work/conf/modules/vokadlo.conf"
 cat > "$work/conf/speechd.conf" << EOF
 LogLevel 5
 LogDir "$work/log"
-AudioOutputMethod "pulse"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
 DefaultModule "vokadlo"
 DefaultLanguage "cs"
 DisableAutoSpawn
@@ -68,21 +69,30 @@ export XDG_RUNTIME_DIR="$work/run" XDG_CACHE_HOME="$work/home/.cache"
 export VOKADLO_CONFIG_DIR="$work/vokadlo"
 export SPEECHD_ADDRESS="unix_socket:$work/run/socket"
 
-# The sound goes to a private PulseAudio server's null sink, which takes it as fast as a sound
-# card plays it.
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --use-pid-file=no \
-    --load="module-null-sink sink_name=paced" \
-    --load="module-native-protocol-unix socket=$work/pulse auth-anonymous=1" > "$work/pulse.out" 2>&1 &
-drain=$!
-export PULSE_SERVER="unix:$work/pulse"
-i=0
-until [ -S "$work/pulse" ]; do
-    if ! kill -0 "$drain" 2> /dev/null || [ $i -ge 100 ]; then
-        skip "PulseAudio did not start here: $(cat "$work/pulse.out")"
-    fi
-    sleep 0.1
-    i=$((i + 1))
-done
+# Pause needs a server whose playback takes time, as a sound card's does: with PulseAudio
+# installed the sound goes to a private PulseAudio's null sink, which takes it at that pace;
+# otherwise to ALSA's "null" device, which takes it at once, and pause is not checked (the
+# server's pause races its own player there, whatever the module does). PulseAudio is not among
+# the build's packages: its ALSA plugin becomes the default sound device of every program.
+paced=""
+if command -v pulseaudio > /dev/null; then
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes --use-pid-file=no \
+        --load="module-null-sink sink_name=paced" \
+        --load="module-native-protocol-unix socket=$work/pulse auth-anonymous=1" \
+        > "$work/pulse.out" 2>&1 &
+    drain=$!
+    export PULSE_SERVER="unix:$work/pulse"
+    i=0
+    until [ -S "$work/pulse" ]; do
+        if ! kill -0 "$drain" 2> /dev/null || [ $i -ge 100 ]; then
+            skip "PulseAudio did not start here: $(cat "$work/pulse.out")"
+        fi
+        sleep 0.1
+        i=$((i + 1))
+    done
+    paced=yes
+    sed -i 's/^AudioOutputMethod.*/AudioOutputMethod "pulse"/; /^AudioALSADevice/d' "$work/conf/speechd.conf"
+fi
 
 speech-dispatcher -s -t 0 -C "$work/conf" -m "$work/modules" -c unix_socket \
     -S "$work/run/socket" -P "$work/run/pid" -L "$work/log" > "$work/server.out" 2>&1 &
@@ -144,14 +154,18 @@ stamp_ms() { awk '{ split($1, t, /[^0-9]+/); print t[2] * 3600000 + t[3] * 60000
 
 # Pause mid-paragraph, as a screen reader does: PAUSED reaches the client, resume speaks the
 # rest of the text to its END, and another client's message speaks afterwards.
-paragraph='<speak>První věta odstavce je tady. Druhá věta pokračuje dál a dál. Třetí věta ještě chvíli mluví. Čtvrtá věta je skoro u konce. Pátá věta je závěrečná.</speak>'
-ssip ssml "speak $paragraph" 'wait 701' 'sleep 1.5' pause 'wait 704 15' 'sleep 0.5' resume \
-    'wait 705' 'wait 702 30' > "$work/pause.txt" 2>&1 || fail "pause and resume: $(cat "$work/pause.txt")"
-[ "$(grep -v '^INDEX MARK' "$work/pause.txt" | tr '\n' '|')" = "BEGIN|PAUSED|RESUMED|END|" ] ||
-    fail "pause and resume events: $(tr '\n' '|' < "$work/pause.txt")"
-sed -n '/: command: PAUSE/,$p' "$log" | grep -q 'chunk [0-9]*: závěrečná' ||
-    fail "the rest of the paragraph was not spoken after the resume"
-say -w -o vokadlo 'Další klient.' || fail "another client's message after the pause did not speak"
+if [ -n "$paced" ]; then
+    paragraph='<speak>První věta odstavce je tady. Druhá věta pokračuje dál a dál. Třetí věta ještě chvíli mluví. Čtvrtá věta je skoro u konce. Pátá věta je závěrečná.</speak>'
+    ssip ssml "speak $paragraph" 'wait 701' 'sleep 1.5' pause 'wait 704 15' 'sleep 0.5' resume \
+        'wait 705' 'wait 702 30' > "$work/pause.txt" 2>&1 || fail "pause and resume: $(cat "$work/pause.txt")"
+    [ "$(grep -v '^INDEX MARK' "$work/pause.txt" | tr '\n' '|')" = "BEGIN|PAUSED|RESUMED|END|" ] ||
+        fail "pause and resume events: $(tr '\n' '|' < "$work/pause.txt")"
+    sed -n '/: command: PAUSE/,$p' "$log" | grep -q 'chunk [0-9]*: závěrečná' ||
+        fail "the rest of the paragraph was not spoken after the resume"
+    say -w -o vokadlo 'Další klient.' || fail "another client's message after the pause did not speak"
+else
+    echo "pause not checked: no paced sound output (PulseAudio is not installed)"
+fi
 
 # A mark name holding newlines comes back as one mark, and the protocol stays intact.
 ssip ssml 'speak <speak>Jedna <mark name="x
@@ -182,7 +196,7 @@ ahead=$((sound - (stopped - began)))
 [ "$ahead" -le 1500 ] || fail "the module ran $ahead ms ahead of the sound on the long word"
 say -w -o vokadlo 'Krátce.' || fail "a short message after the long word did not speak"
 rss_after=$(module_rss)
-[ $((rss_after - rss_before)) -le 10240 ] ||
+[ -n "$sanitized" ] || [ $((rss_after - rss_before)) -le 10240 ] ||
     fail "the module's memory grew from $rss_before KiB to $rss_after KiB"
 
 ! grep -q 'Sanitizer\|runtime error' "$log" || fail "the module reported a memory error"
