@@ -1,16 +1,17 @@
 #!/usr/bin/python3
 """How close a candidate voice comes to dita on a set of Czech texts.
 
-Usage: measure.py [--say PROGRAM] [--voice FOLDER] [--cache FOLDER] TEXTS...
+Usage: measure.py [--say PROGRAM] [--voice FOLDER] [--cache FOLDER] [--bands] TEXTS...
 
 Every line of each TEXTS file is one text.  It is rendered by the engine
 (PROGRAM, with --samples-from-disk FOLDER when a folder is given, else the
 built-in voice) and by dita through festival (cached by text in the cache
-folder: empty it when festival or dita change).  Printed: the mel-cepstral distortion of every text after dynamic
-time warping, its mean, and for every unit its level relative to the vowels
-in dita's speech and in the engine's output, with the difference, and the
-distortion over the frames dita spends in the unit's phones (mean, and share
-of the whole).
+folder: empty it when festival or dita change).  Printed: the mel-cepstral
+distortion of every text after dynamic time warping (on the usual scale, or
+with --bands on the 40-band one the voice builder chooses with), its mean,
+and for every unit its level relative to the vowels in dita's speech and in
+the engine's output, with the difference, and the distortion over the frames
+dita spends in the unit's phones (mean, and share of the whole).
 
 The engine's level of a unit is the RMS of its recording's periods times the
 factor the engine applies to it (gain table, volumes), taken over every time
@@ -122,7 +123,7 @@ def frame_units(segments, y):
     return labels
 
 
-def measure(texts, say, voice, cache):
+def measure(texts, say, voice, cache, bands=False):
     """Per-text distortions and the two sets of relative unit levels."""
     renders = dita.renders(texts, cache)
     rms = recording_rms(voice or os.path.join(os.path.dirname(__file__), "..", "..", "voice"))
@@ -138,7 +139,9 @@ def measure(texts, say, voice, cache):
             x = melcep.read_audio(wav, rate=None)
             peak = max(peak, float(np.abs(x).max()))
             y = melcep.read_audio(ref_wav)
-            d, per = melcep.distortion(melcep.read_audio(wav), y, frame_units(segments, y))
+            wide = None if bands else (melcep.read_audio(wav, melcep.WIDE_RATE),
+                                       melcep.read_audio(ref_wav, melcep.WIDE_RATE))
+            d, per = melcep.distortion(melcep.read_audio(wav), y, frame_units(segments, y), wide)
             mcd.append(d)
             for u, (total, count) in per.items():
                 s = by_unit.setdefault(u, [0.0, 0])
@@ -154,11 +157,14 @@ def main(argv):
     ap.add_argument("--say", default=os.path.join(here, "..", "..", "build", "cli", "vokadlo-say"))
     ap.add_argument("--voice", help="folder of candidate recordings (default: built-in)")
     ap.add_argument("--cache", default=os.path.expanduser("~/.cache/vokadlo-dita"))
+    ap.add_argument("--bands", action="store_true",
+                    help="distortion on 40 mel bands (the builder's scale, about half)")
     ap.add_argument("--quiet", action="store_true", help="print only the summary")
     ap.add_argument("texts", nargs="+")
     args = ap.parse_args(argv[1:])
     texts = dita.read_texts(args.texts)
-    mcd, source, engine, heard, peak, by_unit = measure(texts, args.say, args.voice, args.cache)
+    mcd, source, engine, heard, peak, by_unit = measure(texts, args.say, args.voice, args.cache,
+                                                        args.bands)
     if not args.quiet:
         for t, d in zip(texts, mcd):
             print("%6.2f  %s" % (d, t))
