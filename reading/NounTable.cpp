@@ -1,5 +1,7 @@
 // The nouns commonest after ordinals and counts, by gender with their singular cases and plural
 // nominative, and guesses for the nouns outside the table.
+#include <span>
+
 #include "core/CodePage.h"
 #include "core/Cp1250Literal.h"
 #include "reading/Grammar.h"
@@ -301,6 +303,33 @@ constexpr TPluralNoun kPluralNouns[] = {
      {"ročníky"_cp, "ročníků"_cp, "ročníkům"_cp, "ročníky"_cp, "ročnících"_cp, "ročníky"_cp}},
 };
 
+// Gender by ending for nouns outside the dictionary, the first row that fits: counted by one
+// (nominative singular) or by two to four (nominative plural).
+struct TEnding {
+    std::string_view ending;
+    TGender gender;
+};
+constexpr TEnding kSingularEndings[] = {
+    {"iště"_cp, G::Neuter},  // nástupiště
+    {"ení"_cp, G::Neuter},   // cvičení
+    {"a", G::Feminine},      // žena
+    {"e", G::Feminine},      // růže
+    {"ě"_cp, G::Feminine},   // země
+    {"ost", G::Feminine},    // radost
+    {"o", G::Neuter},        // město
+    {"í"_cp, G::Neuter},     // nádraží
+};
+constexpr TEnding kPluralEndings[] = {
+    {"a", G::Neuter},       // auta
+    {"í"_cp, G::Neuter},    // nádraží
+    {"osti", G::Feminine},  // místnosti
+    {"e", G::Feminine},     // růže
+    {"ě"_cp, G::Feminine},  // země
+    {"y", G::Inanimate},    // stoly, syny (the common feminines are in the dictionary)
+    {"i", G::Animate},      // studenti
+    {"é"_cp, G::Animate},   // lidé
+};
+
 bool EndsWith(std::string_view s, std::string_view tail) {
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }
@@ -366,34 +395,13 @@ std::string_view NounCaseForm(std::string_view nominative, TGramCase gramCase) {
 
 TGender GuessGender(std::string_view word, bool plural) {
     const std::string w = LowerCase(word);
-    if (w.empty()) {
-        return TGender::Inanimate;
-    }
-    if (plural) {
-        if (EndsWith(w, "a") || EndsWith(w, "í"_cp)) {
-            return TGender::Neuter;  // "auta", "nádraží"
+    for (const TEnding& e : plural ? std::span<const TEnding>(kPluralEndings)
+                                   : std::span<const TEnding>(kSingularEndings)) {
+        if (EndsWith(w, e.ending)) {
+            return e.gender;
         }
-        if (EndsWith(w, "osti") || EndsWith(w, "e") || EndsWith(w, "ě"_cp)) {
-            return TGender::Feminine;  // "místnosti", "růže"
-        }
-        if (EndsWith(w, "y")) {
-            return TGender::Inanimate;  // "stoly", "syny" (the common feminines are listed)
-        }
-        if (EndsWith(w, "i") || EndsWith(w, "é"_cp)) {
-            return TGender::Animate;  // "studenti", "lidé"
-        }
-        return TGender::Inanimate;
     }
-    if (EndsWith(w, "iště"_cp) || EndsWith(w, "ení"_cp)) {
-        return TGender::Neuter;  // "nástupiště", "nádraží"
-    }
-    if (EndsWith(w, "a") || EndsWith(w, "e") || EndsWith(w, "ě"_cp) || EndsWith(w, "ost")) {
-        return TGender::Feminine;  // "žena", "růže", "radost"
-    }
-    if (EndsWith(w, "o") || EndsWith(w, "í"_cp)) {
-        return TGender::Neuter;  // "město", "nádraží"
-    }
-    return TGender::Inanimate;
+    return TGender::Inanimate;  // "stůl", "dům", and what ends otherwise
 }
 
 bool LooksLikeAdjective(std::string_view word) {
