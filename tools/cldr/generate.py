@@ -11,6 +11,8 @@ currencies' genders and their hundredth parts.
 
 --check compares the output with FILE instead of writing it: exit 0 when equal, 1 when not,
 77 when CLDR is not installed (Debian package unicode-cldr-core).
+The letter table takes Latin and Greek decompositions from Python's own Unicode database, so
+the output also depends on the Python version (Debian 12's Python 3.11: Unicode 14).
 """
 import argparse
 import os
