@@ -21,7 +21,7 @@ enum class TKind {
     Real,     // decimal number in [min, max]
     OnOff,    // on, off
     Voice,    // a voice's name or number
-    Format,   // plain, tags
+    Format,   // plain, tags, ssml
     Reading,  // czech, design
     Folder,   // any text, empty for the default
     Char,     // one character, or empty
@@ -111,7 +111,9 @@ std::string Checked(const TOption& o, const std::string& value) {
         case TKind::OnOff:
             return value == "on" || value == "off" ? value : refuse("on or off");
         case TKind::Format:
-            return value == "plain" || value == "tags" ? value : refuse("plain or tags");
+            return value == "plain" || value == "tags" || value == "ssml"
+                       ? value
+                       : refuse("plain, tags or ssml");
         case TKind::Reading:
             return value == "czech" || value == "design" ? value : refuse("czech or design");
         case TKind::Voice:

@@ -10,6 +10,7 @@
 #include "platform/ConfigDir.h"
 #include "platform/Notice.h"
 #include "reading/Reading.h"
+#include "ssml/Ssml.h"
 
 namespace vokadlo::capi {
 namespace {
@@ -42,7 +43,9 @@ struct TSynthesizer::TCall {
     std::vector<std::int16_t> pending{};  // the started chunk's samples, after its marks
     std::int64_t textOffset = -1;         // the started chunk's place in the caller's text
     std::int64_t textLength = -1;
-    bool stopped = false;  // a callback returned non-zero
+    std::vector<std::string> marks{};  // SSML: the name of each bookmark number, from 1
+    bool places = true;                // false: the text spoken is not the caller's (SSML)
+    bool stopped = false;              // a callback returned non-zero
     bool ended = false;
     std::string error{};
 };
@@ -98,12 +101,12 @@ void TSynthesizer::SetOption(const std::string& name, const std::string& value) 
     values_.erase(ReplacedOption(name));
 }
 
-void TSynthesizer::Rebuild() {
+void TSynthesizer::Rebuild(std::optional<std::int32_t> voiceOfText) {
     const std::string* folder = Value("config_dir");
     SetConfigDirOverride(folder ? *folder : std::string());
     const std::string* voice = Value("voice");
     // Rereads the user dictionary and the settings store, and sets the voice's own pitch.
-    session_->SetVoice(voice ? std::stoi(*voice) : 1);
+    session_->SetVoice(voiceOfText ? *voiceOfText : voice ? std::stoi(*voice) : 1);
     for (const auto& [name, value] : values_) {
         if (!RebuildsEngine(name)) {
             ApplyOption(*session_, name, value);
@@ -119,11 +122,32 @@ TOutcome TSynthesizer::Synthesize(const std::string& utf8, vokadlo_audio_fn onAu
     TCall call{onAudio, onEvent, user};
     call_ = &call;
     struct TReset {
-        TCall*& call;
-        ~TReset() { call = nullptr; }
-    } reset{call_};
+        TSynthesizer& owner;
+        bool document = false;  // an SSML document's breaks and voice to undo
+        bool voice = false;
+        ~TReset() {
+            owner.call_ = nullptr;
+            if (document) {
+                owner.session_->SetBreaks({});
+            }
+            if (voice) {
+                try {
+                    owner.Rebuild();
+                } catch (...) {
+                    // Nobody to tell here: the next option or text set meets the engine as it is.
+                }
+            }
+        }
+    } reset{*this};
 
-    session_->Speak(utf8, TTextEncoding::Utf8);
+    const std::string* format = Value("format");
+    if (format && *format == "ssml") {
+        reset.document = true;
+        const std::string text = ReadDocument(utf8, reset.voice);
+        session_->Speak(text, TTextEncoding::Utf8);
+    } else {
+        session_->Speak(utf8, TTextEncoding::Utf8);
+    }
     session_->RunUntilIdle([&] { return !Flush() || !call.error.empty(); });
     if (call.stopped || !call.error.empty()) {
         session_->Stop();
@@ -138,6 +162,29 @@ TOutcome TSynthesizer::Synthesize(const std::string& utf8, vokadlo_audio_fn onAu
         Emit(VOKADLO_EVENT_END, nullptr, nullptr);
     }
     return call.stopped ? TOutcome{VOKADLO_ERR_STOPPED, "stopped by a callback"} : TOutcome{};
+}
+
+std::string TSynthesizer::ReadDocument(const std::string& document, bool& voiceChanged) {
+    TSsmlOptions options;
+    options.speedPercent = Settings.SpeedFactor * 100;
+    options.volume = Settings.OutputVolume;
+    TSsmlText read = ReadSsml(document, options);
+    if (!read.notice.empty()) {
+        notice_->Show(Utf8ToCp1250(read.notice));
+    }
+    // The document's voice holds for the document only.
+    const std::string* voice = Value("voice");
+    if (read.voice && *read.voice != (voice ? std::stoi(*voice) : 1)) {
+        voiceChanged = true;
+        Rebuild(*read.voice);
+    }
+    for (TSsmlMark& mark : read.marks) {
+        call_->marks.push_back(std::move(mark.name));
+    }
+    call_->places = false;
+    session_->SetBreaks(read.Breaks());
+    session_->SetPlainText(false);  // the reader's own tags act; the document's text makes none
+    return std::move(read.text);
 }
 
 bool TSynthesizer::Emit(int type, const char* mark, const char* text) {
@@ -179,8 +226,8 @@ void TSynthesizer::OnChunk(const TChunkStart& chunk) {
         return;
     }
     TCall& call = *call_;
-    call.textOffset = chunk.textOffset;
-    call.textLength = chunk.textLength;
+    call.textOffset = call.places ? chunk.textOffset : -1;
+    call.textLength = call.places ? chunk.textLength : -1;
     if (!Emit(VOKADLO_EVENT_WORD, nullptr, Cp1250ToUtf8(chunk.display).c_str())) {
         return;
     }
@@ -200,9 +247,13 @@ void TSynthesizer::OnChunk(const TChunkStart& chunk) {
 }
 
 void TSynthesizer::OnMark(std::int32_t mark) {
-    if (call_) {
-        Emit(VOKADLO_EVENT_MARK, std::to_string(mark).c_str(), nullptr);
+    if (!call_) {
+        return;
     }
+    const std::vector<std::string>& names = call_->marks;
+    const bool named = mark >= 1 && static_cast<std::size_t>(mark) <= names.size();
+    Emit(VOKADLO_EVENT_MARK, named ? names[mark - 1].c_str() : std::to_string(mark).c_str(),
+         nullptr);
 }
 
 void TSynthesizer::OnEnd() {

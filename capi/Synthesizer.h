@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,11 @@ class TSynthesizer {
     class TNotice;
     struct TCall;
 
-    // Rebuilds the engine for the voice and configuration folder set, then applies every other
-    // option over what the settings store gave.
-    void Rebuild();
+    // Rebuilds the engine for the voice (or the text's own) and configuration folder set, then
+    // applies every other option over what the settings store gave.
+    void Rebuild(std::optional<std::int32_t> voiceOfText = std::nullopt);
+    // The text to speak for an SSML document; sets up its marks, breaks and voice.
+    std::string ReadDocument(const std::string& document, bool& voiceChanged);
     const std::string* Value(const std::string& name) const;
 
     void OnChunk(const TChunkStart& chunk);

@@ -98,7 +98,9 @@ VOKADLO_API void vokadlo_free(vokadlo* v);
  *                      empty value returns to a new seed for every chunk
  *   decimal_separator  one character used in numbers; empty: the locale's
  *   format             how the text is read: tags (inline tags such as \mrk=N\ and {spd=N}
- *                      act; the default) or plain (every character is text)
+ *                      act; the default), plain (every character is text) or ssml (an SSML
+ *                      document: its marks come as MARK events by name, its breaks as
+ *                      silence, its <voice> holds for it; events carry no text places)
  *   reading            czech (the default): numbers, units, dates and abbreviations are read
  *                      as a Czech speaker reads them ("25 Kč" as "dvacet pět korun"); design:
  *                      the text goes to the engine as written, whose own rules read it
@@ -126,7 +128,7 @@ typedef struct vokadlo_event {
     uint64_t sample_offset; /* samples delivered before this event, counted from the call's start */
     int64_t text_offset;    /* byte offset in the caller's UTF-8 text of the chunk, or -1 */
     int64_t text_length;    /* bytes of the caller's text the chunk came from, or -1 */
-    const char* mark;       /* MARK: the bookmark's name (its number in decimal); else NULL */
+    const char* mark;       /* MARK: its name (SSML) or number (\mrk=N\) in decimal; else NULL */
     const char* text;       /* WORD: the chunk's text as spoken, UTF-8; else NULL */
 } vokadlo_event;
 
