@@ -46,12 +46,12 @@ extern "C" {
 /* Return codes. */
 enum {
     VOKADLO_OK = 0,
-    VOKADLO_ERR_ARGUMENT = 1,  /* a NULL handle or text, or an option value of the wrong form */
+    VOKADLO_ERR_ARGUMENT = 1,  /* a NULL handle, text, option name or value */
     VOKADLO_ERR_OPTION = 2,    /* an unknown option, or a value it does not take */
     VOKADLO_ERR_TEXT = 3,      /* the text is not valid UTF-8 */
     VOKADLO_ERR_SYNTHESIS = 4, /* the engine could not speak the text (a bad inline tag ...) */
     VOKADLO_ERR_STOPPED = 5,   /* a callback returned non-zero */
-    VOKADLO_ERR_BUSY = 6       /* another synthesizer exists, or a call came from a callback */
+    VOKADLO_ERR_BUSY = 6       /* the call came from inside a callback */
 };
 
 /* The version of the library linked, "MAJOR.MINOR.PATCH"; static storage. */

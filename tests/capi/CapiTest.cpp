@@ -218,6 +218,18 @@ TEST_F(CapiTest, FailuresReturnACodeAndAMessage) {
     ASSERT_EQ(blank.events.size(), 1u);
     EXPECT_EQ(blank.events[0].type, VOKADLO_EVENT_END);
     EXPECT_EQ(vokadlo_synthesize(nullptr, "a", nullptr, nullptr, nullptr), VOKADLO_ERR_ARGUMENT);
+    // A callback that calls back in is refused, and the text it came from is still spoken.
+    struct TInner {
+        vokadlo* v;
+        int code = -1;
+    } inner{v};
+    const auto callBackIn = [](const vokadlo_event*, void* user) {
+        auto& in = *static_cast<TInner*>(user);
+        in.code = in.code < 0 ? vokadlo_synthesize(in.v, "a", nullptr, nullptr, nullptr) : in.code;
+        return 0;
+    };
+    EXPECT_EQ(vokadlo_synthesize(v, "Ahoj", nullptr, callBackIn, &inner), VOKADLO_OK);
+    EXPECT_EQ(inner.code, VOKADLO_ERR_BUSY);
 }
 
 }  // namespace
