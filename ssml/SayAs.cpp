@@ -15,6 +15,43 @@ constexpr std::array<const char*, 12> kMonths = {
     "červenec", "srpen", "září",   "říjen", "listopad", "prosinec",
 };
 
+// Czech ordinals in the masculine nominative, the form a number is named by ("třetí").
+constexpr std::array<const char*, 20> kOrdinalUnits = {
+    "",         "první",    "druhý",     "třetí",     "čtvrtý",    "pátý",        "šestý",
+    "sedmý",    "osmý",     "devátý",    "desátý",    "jedenáctý", "dvanáctý",    "třináctý",
+    "čtrnáctý", "patnáctý", "šestnáctý", "sedmnáctý", "osmnáctý",  "devatenáctý",
+};
+constexpr std::array<const char*, 10> kOrdinalTens = {
+    "",         "",         "dvacátý",    "třicátý",   "čtyřicátý",
+    "padesátý", "šedesátý", "sedmdesátý", "osmdesátý", "devadesátý",
+};
+constexpr std::array<const char*, 10> kOrdinalHundreds = {
+    "",        "stý",      "dvoustý",  "třístý",  "čtyřstý",
+    "pětistý", "šestistý", "sedmistý", "osmistý", "devítistý",
+};
+
+// The ordinal of 1..999 in words; the number with a full stop for others, as it is written.
+std::string Ordinal(const std::string& digits) {
+    const int n = digits.size() > 3 ? 0 : std::stoi(digits);
+    if (n < 1) {
+        return digits + ".";
+    }
+    std::string out = kOrdinalHundreds[static_cast<std::size_t>(n / 100)];
+    const int rest = n % 100;
+    const auto add = [&out](const char* word) {
+        if (*word != '\0') {
+            out += (out.empty() ? "" : " ") + std::string(word);
+        }
+    };
+    if (rest < 20) {
+        add(kOrdinalUnits[static_cast<std::size_t>(rest)]);
+    } else {
+        add(kOrdinalTens[static_cast<std::size_t>(rest / 10)]);
+        add(kOrdinalUnits[static_cast<std::size_t>(rest % 10)]);
+    }
+    return out;
+}
+
 // Currencies by code or sign, as the reading stage reads them after an amount.
 constexpr std::pair<std::string_view, std::string_view> kCurrencies[] = {
     {"CZK", "Kč"}, {"Kč", "Kč"}, {"EUR", "€"}, {"€", "€"}, {"USD", "$"}, {"$", "$"},
@@ -158,7 +195,7 @@ std::string SayAs(std::string_view text, std::string_view interpretAs, std::stri
     }
     if (is("ordinal")) {
         const std::vector<std::string> numbers = Numbers(text);
-        return numbers.size() == 1 ? Unsigned(numbers[0]) + "." : std::string(text);
+        return numbers.size() == 1 ? Ordinal(Unsigned(numbers[0])) : std::string(text);
     }
     if (is("date")) {
         return Date(text, format);

@@ -1,6 +1,6 @@
 // <say-as>: the enclosed text rewritten in the form the reading stage and the engine's own rules
-// read as it is meant ("25. 12. 2026" for a date, "3." for an ordinal, letters one by one for
-// the engine's spelling).
+// read as it is meant ("25. 12. 2026" for a date, which the reading stage reads as a date, an
+// ordinal in words, letters by their names as the engine spells).
 #pragma once
 
 #include <string>
