@@ -1,7 +1,9 @@
 // vokadlo-say: speaks Czech text aloud, or writes it to a WAV file.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -9,15 +11,16 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/OutputClash.h"
 #include "cli/SayOptions.h"
 #include "cli/SpeechOutput.h"
+#include "cli/StopSignals.h"
+#include "cli/TextInput.h"
 #include "core/CodePage.h"
 #include "core/EngineSettings.h"
 #include "engine/EngineSession.h"
 #include "engine/Voices.h"
-#include "platform/AtomicFile.h"
 #include "platform/ConfigDir.h"
-#include "platform/ConfigFile.h"
 #include "ssml/Ssml.h"
 
 namespace vokadlo::cli {
@@ -28,59 +31,70 @@ constexpr int kExitUsage = 2;
 // A run ended by a signal ends with it, as the shell's tools do: 128 + its number (130 for
 // SIGINT, 141 for a reader that went away, 143 for SIGTERM), once the files are cleaned up.
 constexpr int kExitBySignal = 128;
+// The largest SSML document read: a document is read whole, not in pieces.
+constexpr std::size_t kSsmlLimit = std::size_t{8} << 20;
 
-volatile std::sig_atomic_t interrupted = 0;  // the signal that asked to stop, or 0
-
-void OnInterrupt(int signal) {
-    interrupted = signal;
-}
+// What the program is doing, for the message of an allocation that fails.
+const char* doing = "reading the options";
 
 int Fail(int status, const std::string& message) {
     std::cerr << "vokadlo-say: " << message << '\n';
     return status;
 }
 
-std::optional<std::string> ReadStandardInput(std::string& problem) {
-    std::string text;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
+// A standard descriptor the program was started without is opened on /dev/null the wrong way
+// round, so that no file opened later takes its number and its reads or writes still fail.
+// True when standard input was closed.
+bool GuardStandardDescriptors() {
+    bool inputClosed = false;
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            inputClosed = inputClosed || fd == STDIN_FILENO;
+            ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
         }
-        if (n < 0) {
-            problem = std::string("standard input: ") + std::strerror(errno);
-            return std::nullopt;
-        }
-        if (n == 0) {
-            return text;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
     }
+    return inputClosed;
 }
 
-std::optional<std::string> ReadInput(const TSayOptions& o, std::string& problem) {
-    if (!o.words.empty()) {
-        std::string text;
-        for (const std::string& w : o.words) {
-            text += (text.empty() ? "" : " ") + w;
+// The descriptor of the text's file or standard input, or the reason it cannot be read.
+class TInputSource {
+  public:
+    ~TInputSource() {
+        if (owned_ >= 0) {
+            ::close(owned_);
         }
-        return text;
     }
-    if (!o.file.empty()) {
-        return ReadWholeFile(o.file, problem);
+    bool Open(const TSayOptions& o, bool stdinClosed, std::string& problem) {
+        if (o.file.empty()) {
+            struct stat st {};
+            if (stdinClosed) {
+                problem =
+                    "standard input is closed: give the text as arguments, with -f FILE "
+                    "or on standard input";
+            } else if (::fstat(STDIN_FILENO, &st) == 0 && S_ISDIR(st.st_mode)) {
+                problem = "standard input is a folder, not a text";
+            }
+            return problem.empty();
+        }
+        // A FIFO waits here for its writer; a stop signal ends the wait.
+        while ((owned_ = ::open(o.file.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC)) < 0) {
+            if (errno != EINTR || StopSignal() != 0) {
+                problem = o.file + ": " + std::strerror(errno);
+                return false;
+            }
+        }
+        fd_ = owned_;
+        name_ = o.file;
+        return true;
     }
-    return ReadStandardInput(problem);
-}
+    int Fd() const { return fd_; }
+    const std::string& Name() const { return name_; }
 
-// Why standard input cannot be the text, or empty.
-std::string StandardInputProblem() {
-    struct stat st {};
-    if (::fstat(STDIN_FILENO, &st) == 0 && S_ISDIR(st.st_mode)) {
-        return "standard input is a folder, not a text";
-    }
-    return {};
-}
+  private:
+    int owned_ = -1;
+    int fd_ = STDIN_FILENO;
+    std::string name_ = "standard input";
+};
 
 // Progress of a long text on a terminal, by the share of the text already cut.
 class TProgress {
@@ -175,6 +189,16 @@ THostText ReadDocument(const THostText& document, TEngineSession& session) {
     return THostText{std::move(read.text), TTextEncoding::Utf8};
 }
 
+// The characters of a text as the user gave it: UTF-8 ones, or code page 1250 bytes.
+std::size_t CharacterCount(const THostText& text) {
+    if (text.encoding == TTextEncoding::Cp1250) {
+        return text.text.size();
+    }
+    return static_cast<std::size_t>(std::count_if(text.text.begin(), text.text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 // --print-reading: the text the engine would be given, in UTF-8, one line for each text.
 bool PrintReading(TEngineSession& session, const THostText& text) {
     std::string shown = Cp1250ToUtf8(session.TextForEngine(text.text, text.encoding));
@@ -191,7 +215,26 @@ int ListVoices() {
     return 0;
 }
 
-int Run(int argc, char** argv) {
+// "at character N" of a session's message counted from `base` characters further on, behind
+// "line L: " when the text is read by lines.
+std::string WithPlace(const std::string& message, std::size_t base, std::size_t line) {
+    static constexpr std::string_view kAt = "at character ";
+    std::string placed = message;
+    if (const std::size_t at = placed.rfind(kAt); at != std::string::npos && base > 0) {
+        const std::size_t digits = at + kAt.size();
+        std::size_t end = digits;
+        while (end < placed.size() && placed[end] >= '0' && placed[end] <= '9') {
+            ++end;
+        }
+        if (end > digits) {
+            const std::size_t n = std::stoull(placed.substr(digits, end - digits)) + base;
+            placed.replace(digits, end - digits, std::to_string(n));
+        }
+    }
+    return line > 0 ? "line " + std::to_string(line) + ": " + placed : placed;
+}
+
+int Run(int argc, char** argv, bool stdinClosed) {
     TSayOptions options;
     const TParseOutcome parsed = ParseSayOptions(argc, argv, options);
     if (parsed.kind == TParseOutcome::TKind::Help) {
@@ -205,42 +248,97 @@ int Run(int argc, char** argv) {
         return ListVoices();
     }
 
+    if (const std::string clash = OutputClash(options.wavOut, options.traceOut, options.dumpDir);
+        !clash.empty()) {
+        return Fail(kExitUsage, clash);
+    }
+
+    CatchStopSignals();
+    const auto stopped = [] { return StopSignal() != 0; };
+    doing = "reading the text";
     std::string problem;
-    if (options.words.empty() && options.file.empty()) {
-        problem = StandardInputProblem();
-        if (!problem.empty()) {
+    TInputSource source;
+    if (options.words.empty() && !source.Open(options, stdinClosed, problem)) {
+        return stopped() ? kExitBySignal + StopSignal() : Fail(kExitUsage, problem);
+    }
+    TTextInput input(source.Fd(), source.Name(), StopFd());
+    // Arguments are one piece; a file or standard input comes in pieces, the first (in text
+    // mode) read before any output is made, so that an unreadable text makes none.
+    std::string piece;
+    TTextInput::TResult first = TTextInput::TResult::End;
+    if (!options.words.empty()) {
+        for (const std::string& w : options.words) {
+            piece += (piece.empty() ? "" : " ") + w;
+        }
+        first = TTextInput::TResult::Piece;
+    } else if (!options.lines) {
+        first = input.Next(false, piece, problem);
+        // An SSML document is read whole, up to a bound.
+        for (std::string more; options.ssml && first == TTextInput::TResult::Piece;) {
+            const TTextInput::TResult next = input.Next(false, more, problem);
+            if (next != TTextInput::TResult::Piece) {
+                first = next == TTextInput::TResult::End ? first : next;
+                break;
+            }
+            if (piece.size() + more.size() > kSsmlLimit) {
+                return Fail(kExitUsage, "the SSML document is larger than 8 MiB");
+            }
+            piece += more;
+        }
+        if (first == TTextInput::TResult::Failed) {
             return Fail(kExitUsage, problem);
+        }
+        if (first == TTextInput::TResult::Stopped) {
+            return kExitBySignal + StopSignal();
         }
     }
     std::optional<THostText> text;
-    if (!options.lines) {
-        const std::optional<std::string> input = ReadInput(options, problem);
-        if (!input) {
-            return Fail(kExitUsage, problem);
-        }
-        text = HostInput(*input, options, problem);
+    if (first == TTextInput::TResult::Piece) {
+        text = HostInput(piece, options, problem);
         if (!text) {
             return Fail(kExitUsage, problem);
         }
     }
+    // The next piece of the text as the session gets it; false at its end (or a stop), with
+    // `status` set when the text cannot be read.
+    const auto nextPiece = [&](int& status) {
+        const TTextInput::TResult next = input.Next(options.lines, piece, problem);
+        if (next == TTextInput::TResult::Failed) {
+            status = Fail(kExitUsage, problem);
+            return false;
+        }
+        if (next != TTextInput::TResult::Piece) {
+            return false;
+        }
+        text = HostInput(piece, options, problem);
+        if (!text) {
+            status = Fail(kExitUsage, problem);
+            return false;
+        }
+        return true;
+    };
 
     if (!options.configDir.empty()) {
         SetConfigDirOverride(options.configDir);
     }
     const bool toFile = !options.wavOut.empty() || options.printReading;
 
+    doing = "opening the outputs";
     std::FILE* verbose = options.verbose ? (options.wavOut == "-" ? stderr : stdout) : nullptr;
     std::unique_ptr<TSpeechOutput> output;
     try {
         output = std::make_unique<TSpeechOutput>(options.wavOut, options.dumpDir, options.traceOut,
                                                  verbose);
     } catch (const std::exception& e) {
-        return Fail(kExitUsage, e.what());
+        return stopped() ? kExitBySignal + StopSignal() : Fail(kExitUsage, e.what());
     }
 
+    doing = "speaking";
     bool finished = false;
     bool failed = false;
     bool readerGone = false;
+    std::size_t base = 0;  // characters of the text before the piece being spoken
+    std::size_t line = 0;  // the line being spoken, counted from 1, with --line
     TSessionEvents events;
     events.ChunkStarted = [&](const TChunkStart& chunk) {
         output->ChunkStarted(chunk.display, chunk.image);
@@ -254,7 +352,7 @@ int Run(int argc, char** argv) {
         failed = true;
         readerGone = output->ReaderGone();
         if (!readerGone) {
-            Fail(kExitFailed, message);
+            Fail(kExitFailed, WithPlace(message, base, line));
         }
     };
 
@@ -266,21 +364,14 @@ int Run(int argc, char** argv) {
     TEngineSession session(std::move(config), std::move(events));
     if (options.printReading) {
         ApplySayOptions(options, session);
-        if (text) {
-            return PrintReading(session, options.ssml ? ReadDocument(*text, session) : *text)
-                       ? 0
-                       : kExitFailed;
-        }
-        for (std::string line; std::getline(std::cin, line);) {
-            const std::optional<THostText> one = HostInput(line, options, problem);
-            if (!one) {
-                return Fail(kExitUsage, problem);
-            }
-            if (!PrintReading(session, options.ssml ? ReadDocument(*one, session) : *one)) {
+        int status = 0;
+        const auto more = [&] { return options.words.empty() && nextPiece(status); };
+        for (bool have = text.has_value() || more(); have; have = more()) {
+            if (!PrintReading(session, options.ssml ? ReadDocument(*text, session) : *text)) {
                 return kExitFailed;
             }
         }
-        return 0;
+        return stopped() ? kExitBySignal + StopSignal() : status;
     }
     if (!toFile && !session.HasSound()) {
         return Fail(kExitFailed,
@@ -297,11 +388,16 @@ int Run(int argc, char** argv) {
                                      "ch.wav ..., mono 16-bit 22050 Hz PCM, names in any case)");
     }
 
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
     // A reader that goes away shows as a failed write, so that the files are cleaned up first.
     std::signal(SIGPIPE, SIG_IGN);
-    // Speaks one text to its end; false when it stopped before.
+    // The text's size in bytes when it is known (a file), for the progress shown.
+    struct stat st {};
+    const std::size_t known = !options.words.empty() ? piece.size()
+                              : ::fstat(source.Fd(), &st) == 0 && S_ISREG(st.st_mode)
+                                  ? static_cast<std::size_t>(st.st_size)
+                                  : piece.size();
+    std::size_t bytesBefore = 0;  // bytes of the text before the piece being spoken
+    // Speaks one piece to its end; false when it stopped before.
     const auto speak = [&](const THostText& given) {
         finished = false;
         const THostText one = options.ssml ? ReadDocument(given, session) : given;
@@ -310,48 +406,60 @@ int Run(int argc, char** argv) {
         } else {
             session.Speak(one.text, one.encoding);
         }
-        const std::size_t total = session.EngineTextBytes();
+        const std::size_t total = std::max(known, bytesBefore + one.text.size());
+        const std::size_t engineBytes = std::max<std::size_t>(session.EngineTextBytes(), 1);
         TProgress progress(total, toFile && ::isatty(STDERR_FILENO) && total > 2000);
         session.RunUntilIdle([&] {
-            progress.Update(session.PendingBytes());
-            return interrupted != 0;
+            const std::size_t pending = session.PendingBytes() * one.text.size() / engineBytes;
+            progress.Update(total - bytesBefore - one.text.size() + pending);
+            return stopped();
         });
         progress.Done();
         return !failed && (finished || IsBlank(one.text));
     };
 
     bool complete = true;
-    if (text) {
-        complete = speak(*text);
-    } else {
-        for (std::string line; complete && !interrupted && std::getline(std::cin, line);) {
-            const std::optional<THostText> one = HostInput(line, options, problem);
-            if (!one) {
-                return Fail(kExitUsage, problem);
+    bool havePiece = text.has_value();  // the arguments, or the first piece read
+    bool lineEnded = true;
+    while (complete && !stopped()) {
+        int status = 0;
+        if (!havePiece && (!options.words.empty() || !nextPiece(status))) {
+            if (status != 0) {
+                return status;
             }
-            complete = speak(*one);
+            break;
         }
+        havePiece = false;
+        if (options.lines && lineEnded) {
+            ++line;
+            base = 0;
+        }
+        complete = speak(*text);
+        base += CharacterCount(*text);
+        bytesBefore += text->text.size();
+        lineEnded = !options.lines || input.LineEnded();
     }
 
-    if (interrupted) {
+    if (stopped()) {
         session.Stop();  // cut off the sound at once
-        return kExitBySignal + interrupted;
-    }
-    if (readerGone) {
+        if (!options.lines) {
+            return kExitBySignal + StopSignal();
+        }
+        // Reading by lines has no end but this: what was spoken is kept, whole.
+    } else if (readerGone) {
         return kExitBySignal + SIGPIPE;
-    }
-    if (failed) {
+    } else if (failed) {
         return kExitFailed;
-    }
-    if (!complete) {
+    } else if (!complete) {
         return Fail(kExitFailed, "speech stopped before the end of the text");
     }
+    doing = "writing the outputs";
     try {
         output->Finish();
     } catch (const std::exception& e) {
         return output->ReaderGone() ? kExitBySignal + SIGPIPE : Fail(kExitFailed, e.what());
     }
-    return 0;
+    return stopped() ? kExitBySignal + StopSignal() : 0;
 }
 
 // What was printed on standard output (help, voices, chunk texts) must have reached it.
@@ -370,9 +478,12 @@ int CheckStandardOutput(int status) {
 }  // namespace vokadlo::cli
 
 int main(int argc, char** argv) {
+    const bool stdinClosed = vokadlo::cli::GuardStandardDescriptors();
     int status = 1;
     try {
-        status = vokadlo::cli::Run(argc, argv);
+        status = vokadlo::cli::Run(argc, argv, stdinClosed);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "vokadlo-say: out of memory while " << vokadlo::cli::doing << '\n';
     } catch (const std::exception& e) {
         std::cerr << "vokadlo-say: " << e.what() << '\n';
     }

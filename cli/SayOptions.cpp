@@ -4,9 +4,12 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
 
+#include "core/CodePage.h"
 #include "core/EngineSettings.h"
 #include "core/Tempo.h"
 #include "engine/EngineSession.h"
@@ -63,11 +66,12 @@ VOLUME AND PITCH
 
 EXIT STATUS
     0 spoken; 1 speech failed, an output could not be written, or no sound device; 2 bad
-    options, an unreadable file or text, an output that cannot be opened; 130 interrupted
-    (SIGINT); 141 the reader of the WAV stream went away (SIGPIPE, as other tools end,
-    without a message); 143 terminated (SIGTERM). A run that ends otherwise than with 0
-    writes no WAV or trace file (one there before stays as it was); a stream keeps what it
-    was sent, the dump folder the images already written.
+    options, an unreadable file or text, an output that cannot be opened, two outputs on
+    one file; 130 interrupted (SIGINT); 141 the reader of the WAV stream went away (SIGPIPE,
+    as other tools end, without a message); 143 terminated (SIGTERM). A run that ends
+    otherwise than with 0 writes no WAV or trace file (one there before stays as it was),
+    except --line, which SIGINT or SIGTERM ends with the lines spoken kept; a stream keeps
+    what it was sent, the dump folder the images already written.
 
 EXAMPLES
     vokadlo-say "Dobrý den, jak se máte?"
@@ -100,6 +104,62 @@ int VoiceNumber(const std::string& value) {
     return 0;
 }
 
+// The option's text as a number in min..max (a whole one when `whole`), or why it is none:
+// "'abc' is not a number", "'nan' is not a finite number", "'5000' is outside 1..1000".
+CLI::Validator NumberIn(double min, double max, bool whole) {
+    const auto show = [](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", v);
+        return std::string(text);
+    };
+    const std::string range = show(min) + ".." + show(max);
+    return CLI::Validator(
+        [=](const std::string& text) -> std::string {
+            const char* end = text.data() + text.size();
+            double value = 0;
+            bool parsed = false;
+            if (whole) {
+                std::int64_t number = 0;
+                parsed = std::from_chars(text.data(), end, number).ptr == end && !text.empty();
+                value = static_cast<double>(number);
+            } else {
+                parsed = std::from_chars(text.data(), end, value).ptr == end && !text.empty();
+            }
+            if (!parsed) {
+                return "'" + text + "' is not a" + (whole ? " whole" : "") + " number";
+            }
+            if (!std::isfinite(value)) {
+                return "'" + text + "' is not a finite number";
+            }
+            if (value < min || value > max) {
+                return "'" + text + "' is outside " + range;
+            }
+            return {};
+        },
+        range);
+}
+
+// The decimal separator: one character that code page 1250 has, given in UTF-8 (or as the
+// code page's own byte); nullopt when it is none.
+std::optional<char> SeparatorOf(const std::string& text) {
+    if (text.size() == 1) {
+        return text[0];
+    }
+    if (!IsValidUtf8(text)) {
+        return std::nullopt;
+    }
+    const std::string converted = Utf8ToCp1250(text);
+    if (converted.size() != 1 || Cp1250ToUtf8(converted) != text) {
+        return std::nullopt;  // more than one character, or one the code page lacks
+    }
+    return converted[0];
+}
+
+// An option that names a file or folder: an empty name names none.
+std::string NotEmpty(const std::string& text) {
+    return text.empty() ? std::string("an empty name names no file or folder") : std::string();
+}
+
 std::optional<int> VoiceTypePitch(const std::string& value) {
     for (const TVoiceType& type : kVoiceTypes) {
         if (value == type.name || value == type.czech) {
@@ -130,7 +190,8 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
     app.add_option("--encoding", o.encoding, "Input encoding: utf-8, cp1250 or auto (default)")
         ->check(CLI::IsMember({"utf-8", "cp1250", "auto"}));
     app.add_flag("--verbose", o.verbose, "Print each chunk's text as it starts");
-    app.add_option("-w,--wav", o.wavOut, "Write the speech to a WAV FILE (- for standard output)");
+    app.add_option("-w,--wav", o.wavOut, "Write the speech to a WAV FILE (- for standard output)")
+        ->check(NotEmpty);
     app.add_flag("--stdout", toStdout, "Write the WAV to standard output (as -w -)");
     app.add_flag("--version", version, "Print the version and exit");
     app.add_flag("--list-voices", o.listVoices, "List the voices: number, name, pitch, language");
@@ -142,52 +203,58 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
         ->check(CLI::IsMember({"czech", "design"}));
     app.add_flag("--print-reading", o.printReading,
                  "Print the text the engine is given (UTF-8) and speak nothing");
-    app.add_option("--dump-images", o.dumpDir, "Write each chunk image to DIR/0001.wav, ...");
-    app.add_option("--trace", o.traceOut, "Write one JSON line per rendered chunk to FILE");
-    app.add_option("--seed", o.seed, "Fixed seed of the random prosody (reproducible output)");
+    app.add_option("--dump-images", o.dumpDir, "Write each chunk image to DIR/0001.wav, ...")
+        ->check(NotEmpty);
+    app.add_option("--trace", o.traceOut, "Write one JSON line per rendered chunk to FILE")
+        ->check(NotEmpty);
+    app.add_option("--seed", o.seed, "Fixed seed of the random prosody (reproducible output)")
+        ->check(NumberIn(0, 4294967295.0, true));
     app.add_flag("--word-mode", o.wordMode, "Say the text as one chunk that starts at once");
     app.add_option("-v,--voice", voice, "Voice by number 1..3 or name (--list-voices)")
         ->check([](const std::string& v) {
             return VoiceNumber(v) ? std::string() : std::string("no such voice (--list-voices)");
         });
     app.add_option("--speed", o.speed, "Duration scale in percent (100 = recorded tempo)")
-        ->check(CLI::Range(1.0, 1000.0));
+        ->check(NumberIn(1, 1000, false));
     app.add_option("-s,--words-per-minute", o.wordsPerMinute,
                    "Tempo in words a minute 40..350 (119 = --speed 100, 166 = 80, 226 = 60)")
-        ->check(CLI::Range(40.0, 350.0));
+        ->check(NumberIn(40, 350, false));
     auto* pitch =
         app.add_option("--pitch", o.pitch, "Pitch: resampling count -100..100 (-3 high ... 2 low)")
-            ->check(CLI::Range(-100, 100));
+            ->check(NumberIn(-100, 100, true));
     app.add_option("--voice-type", voiceType, "Pitch preset: skritek|dite|zena|original|hoch|chlap")
         ->check([](const std::string& v) {
             return VoiceTypePitch(v) ? std::string() : std::string("no such voice type");
         })
         ->excludes(pitch);
     app.add_option("--volume", o.volume, "Volume 0..63750, amplitude x (V/63750)^2; 0 = unscaled")
-        ->check(CLI::Range(0, 63750));
+        ->check(NumberIn(0, 63750, true));
     app.add_option("-a,--amplitude", o.amplitude, "Amplitude in percent 0..200 (100 = recorded)")
-        ->check(CLI::Range(0, 200));
-    app.add_option("--echo-tracks", o.echoTracks, "Echo taps 0..10")->check(CLI::Range(0, 10));
+        ->check(NumberIn(0, 200, true));
+    app.add_option("--echo-tracks", o.echoTracks, "Echo taps 0..10")->check(NumberIn(0, 10, true));
     app.add_option("--echo-delay", o.echoDelay, "Echo delay in samples 0..20000")
-        ->check(CLI::Range(0, 20000));
-    app.add_option("--echo-volume", o.echoVolume, "Echo level 0..100")->check(CLI::Range(0, 100));
+        ->check(NumberIn(0, 20000, true));
+    app.add_option("--echo-volume", o.echoVolume, "Echo level 0..100")
+        ->check(NumberIn(0, 100, true));
     app.add_option("--intonation", intonation, "Sentence intonation on|off")
         ->check(CLI::IsMember({"on", "off"}));
     app.add_option("--linear", linear, "Gliding intonation on|off")
         ->check(CLI::IsMember({"on", "off"}));
     app.add_option("--random-length", o.randomLength, "Divisor of the random spread 1..50")
-        ->check(CLI::Range(1, 50));
+        ->check(NumberIn(1, 50, true));
     app.add_option("--word-space", o.wordSpace, "Length of a space in ms 0..300")
-        ->check(CLI::Range(0, 300));
+        ->check(NumberIn(0, 300, true));
     app.add_option("--period-pause", o.periodPause, "Pause before a full stop in ms 0..650")
-        ->check(CLI::Range(0, 650));
+        ->check(NumberIn(0, 650, true));
     app.add_option("--samples-from-disk", o.samplesDir,
                    "Read the recordings from DIR/<code>.wav, names in any case")
         ->check(CLI::ExistingDirectory);
-    app.add_option("--config-dir", o.configDir, "Folder of the dictionary and settings files");
+    app.add_option("--config-dir", o.configDir, "Folder of the dictionary and settings files")
+        ->check(NotEmpty);
     app.add_option("--decimal-separator", separator, "Decimal separator of numbers (one character)")
         ->check([](const std::string& s) {
-            return s.size() == 1 ? std::string() : std::string("must be one character");
+            return SeparatorOf(s) ? std::string()
+                                  : "'" + s + "' is not one character of code page 1250";
         });
 
     try {
@@ -211,6 +278,10 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
         return {TParseOutcome::TKind::Error,
                 "give the text either as arguments or with -f, not both"};
     }
+    if (o.lines && (!o.file.empty() || !o.words.empty())) {
+        return {TParseOutcome::TKind::Error,
+                "--line speaks standard input line by line: give no TEXT and no -f FILE"};
+    }
     if (!intonation.empty()) {
         o.intonation = OnOff(intonation);
     }
@@ -218,7 +289,7 @@ TParseOutcome ParseSayOptions(int argc, const char* const* argv, TSayOptions& o)
         o.linear = OnOff(linear);
     }
     if (!separator.empty()) {
-        o.decimalSeparator = separator[0];
+        o.decimalSeparator = SeparatorOf(separator);
     }
     if (toStdout) {
         o.wavOut = "-";

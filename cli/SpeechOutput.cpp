@@ -28,7 +28,11 @@ TSpeechOutput::TSpeechOutput(const std::string& wavPath, const std::string& dump
         std::error_code error;
         std::filesystem::create_directories(dumpDir_, error);
         if (!std::filesystem::is_directory(dumpDir_)) {
-            throw std::runtime_error(dumpDir + ": cannot make the folder");
+            const std::string reason = std::filesystem::exists(dumpDir_)
+                                           ? "it is a file, not a folder"
+                                       : error ? error.message()
+                                               : "it is not there";
+            throw std::runtime_error(dumpDir + ": cannot make the folder: " + reason);
         }
     }
     if (!wavPath.empty()) {

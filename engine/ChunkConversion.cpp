@@ -10,7 +10,7 @@
 namespace vokadlo {
 namespace {
 
-constexpr const char* kRewriteLimitNotice = "the pronunciation dictionary grows a word past 64 KiB";
+constexpr const char* kRewriteLimitNotice = "the pronunciation dictionary grows a word past 4 KiB";
 
 }  // namespace
 

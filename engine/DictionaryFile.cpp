@@ -1,12 +1,10 @@
 #include "engine/DictionaryFile.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
-#include <system_error>
 
 #include "core/CodePage.h"
+#include "platform/ConfigFile.h"
 
 namespace vokadlo {
 
@@ -32,19 +30,12 @@ std::string DictionaryBytesToCp1250(std::string_view bytes) {
 }
 
 std::vector<std::string> ReadDictionaryFile(const std::filesystem::path& file) {
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(file, error)) {
-        in.open(file, std::ios::binary);
+    const TConfigFileRead read = ReadConfigFile(file, kDictionaryFileLimit);
+    if (!read.bytes) {
+        throw std::runtime_error(read.problem.empty() ? file.string() + ": no such file"
+                                                      : read.problem);
     }
-    if (!in.is_open()) {
-        throw std::runtime_error("cannot open the dictionary " + file.string());
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw std::runtime_error("cannot read the dictionary " + file.string());
-    }
-    std::vector<std::string> rows = SplitLines(DictionaryBytesToCp1250(bytes));
+    std::vector<std::string> rows = SplitLines(DictionaryBytesToCp1250(*read.bytes));
     for (std::string& row : rows) {
         row = LowerCase(row);
     }

@@ -1,6 +1,7 @@
 // Reading the user dictionary file.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,8 +17,12 @@ std::vector<std::string> SplitLines(std::string_view text);
 // least one non-ASCII character are converted, anything else is taken as code page 1250.
 std::string DictionaryBytesToCp1250(std::string_view bytes);
 
-// The rows of a dictionary file, lower-cased. Throws std::runtime_error when the file cannot
-// be opened or read (also when it does not exist).
+// The largest user dictionary read (a hundred thousand rows and more); a larger file is refused.
+inline constexpr std::uint64_t kDictionaryFileLimit = std::uint64_t{4} << 20;
+
+// The rows of a dictionary file, lower-cased. Throws std::runtime_error naming the file and the
+// reason when it cannot be read: also when it does not exist, is no regular file (a FIFO is
+// never opened) or is larger than kDictionaryFileLimit.
 std::vector<std::string> ReadDictionaryFile(const std::filesystem::path& file);
 
 }  // namespace vokadlo

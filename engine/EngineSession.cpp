@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <new>
 #include <optional>
 #include <stdexcept>
 
@@ -367,6 +368,8 @@ std::string TEngineSession::WithTagPlace(const std::string& message) {
         const std::string value = tag.substr(tag.size() - 1 - e.Value().size(), e.Value().size());
         return Cp1250ToUtf8("bad value \"" + value + "\" in tag " + tag + " at character " +
                             std::to_string(places_->HostCharacter(*at)));
+    } catch (const std::bad_alloc&) {
+        return "out of memory while preparing the speech";
     } catch (...) {
     }
     return message;

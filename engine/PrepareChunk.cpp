@@ -42,6 +42,12 @@ void TSayText::PrepareChunk() {
     const std::optional<TSayWord> traced =
         ChunkObserver ? std::optional<TSayWord>(CurrentWord()) : std::nullopt;
     RenderChunk(CurrentWord(), CurrentStream(), HeaderTemplate, Render, Echo, Resources);
+    if (Render.ChunkCut && !ChunkCutNoticed) {
+        ChunkCutNoticed = true;
+        PlatformNotice().Show(
+            "a chunk's sound passed 32 MiB (the dictionary or the tags made it that long); the "
+            "rest of it is left out");
+    }
     // Each disk file that is no recording is named once.
     for (; RefusedRecordingsNoticed < Render.RefusedRecordings.size(); ++RefusedRecordingsNoticed) {
         PlatformNotice().Show(Render.RefusedRecordings[RefusedRecordingsNoticed]);

@@ -1,8 +1,8 @@
 // The say cycle: the pending text is cut into chunks, each rendered into one of two slots while
 // the other slot plays, driven by the step and end timers on the program's thread.
+#include "core/CodePage.h"
 #include "core/EngineSettings.h"
 #include "engine/SayText.h"
-#include "core/CodePage.h"
 
 namespace vokadlo {
 namespace {

@@ -1,7 +1,7 @@
 #include "engine/SayParam.h"
 
-#include "core/ParseInt.h"
 #include "core/CodePage.h"
+#include "core/ParseInt.h"
 
 namespace vokadlo {
 

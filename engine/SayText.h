@@ -121,6 +121,8 @@ class TSayText {
     std::string SettingsProblem;
     // The notice that the dictionaries grew a chunk past the rewrite limit has been given.
     bool RewriteLimitNoticed = false;
+    // The notice that a chunk's image was cut at its size limit has been given.
+    bool ChunkCutNoticed = false;
     // How many of Render.RefusedRecordings have been named in a notice.
     std::size_t RefusedRecordingsNoticed = 0;
 

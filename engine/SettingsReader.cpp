@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/CodePage.h"
 #include "core/EngineSettings.h"
 #include "core/Numeric.h"
 #include "core/ParseInt.h"
 #include "engine/SayText.h"
 #include "engine/StoredSettings.h"
+#include "platform/ConfigFile.h"
+#include "platform/Platform.h"
 
 namespace vokadlo {
 namespace {
@@ -69,7 +72,18 @@ void TSayText::ReadEngineSettings() {
             return;
         }
         SettingsLoaded = true;
-        SettingsStore->WriteInteger(kChangeFlag, 0);
+        try {
+            SettingsStore->WriteInteger(kChangeFlag, 0);
+        } catch (const ESettingsStoreError& e) {
+            // The values are read only once the flag is down: without that they stay unread,
+            // which the user hears once, whatever the host.
+            const std::string problem = std::string(e.what()) + " (the stored settings are " +
+                                        "ignored: " + kChangeFlag + " cannot be cleared)";
+            if (FirstTimeToSay(problem)) {
+                PlatformNotice().Show(Utf8ToCp1250(problem));
+            }
+            throw;
+        }
         SettingsProblem.clear();
         for (std::size_t i = 0; i < std::size(kStoredSettings); ++i) {
             reading = kStoredSettings[i].name;

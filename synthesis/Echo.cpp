@@ -24,9 +24,14 @@ void CarryOver(TMemoryStream& line, std::int32_t& readPos, std::int32_t& length)
     }
 }
 
-// One tap's part of a chunk: where its feed writes and which chunk samples it mixes.
+// How many chunk samples pass between two compactions of the delay lines: each line holds its
+// tail and at most about this many samples, however long the chunk.
+constexpr std::int64_t kCompactEvery = std::int64_t{1} << 18;
+
+// One tap's part of a chunk: where its feed writes and which chunk samples it mixes. Positions
+// count from the start of the line, which drops the samples mixed already as the chunk goes.
 struct TTapPass {
-    std::uint8_t* line = nullptr;
+    TMemoryStream* line = nullptr;
     double level = 0.0;
     std::int64_t storedBefore = 0;  // samples held before this chunk's feed
     std::int64_t fed = 0;           // dry samples fed so far in this chunk
@@ -34,26 +39,36 @@ struct TTapPass {
     std::int64_t firstStored = 0;   // 0-based stored sample mixed into chunk sample 0
     std::int64_t mixFrom = 0;       // chunk samples mixFrom .. mixTo - 1 receive this tap
     std::int64_t mixTo = 0;
+    std::int64_t dropped = 0;  // samples dropped off the line's front during the chunk
+
+    // Where the feed writes dry sample `k` of the chunk, the line grown to hold up to `end`.
+    std::uint8_t* FeedAt(std::int64_t k, std::int64_t end) const {
+        EnsureBufferSize(*line, 2 * (storedBefore + end));
+        return line->data() + 2 * (storedBefore + k);
+    }
+    // Where the mix reads for chunk sample `k`.
+    const std::uint8_t* MixAt(std::int64_t k) const { return line->data() + 2 * (firstStored + k); }
 };
 
-// Grows the delay line for n more samples and plans the tap's feed and mix over the chunk.
+// Plans the tap's feed and mix over the chunk of n samples; the line grows as it is fed.
 TTapPass PlanTap(TMemoryStream& line, std::int32_t& readPos, std::int32_t& length, int t,
                  std::int64_t n) {
     const auto start = static_cast<std::size_t>(length);
-    const auto count = static_cast<std::size_t>(n);
+    const auto count = static_cast<std::size_t>(
+        std::min<std::int64_t>(n, kCompactEvery + static_cast<std::int64_t>(kSampleBlock)));
     if (line.capacity() < 2 * (start + count)) {
         // Room for the carried tail as well, so the line stops growing after the first chunk. The
         // tail is at most the tap's delay; the room is capped at the samples held, so a long
         // delay grows the line with the audio fed instead of reserving the whole delay at once.
-        const auto delay = static_cast<std::size_t>(std::max(Settings.EchoDelay, 0));
+        const auto delay =
+            static_cast<std::size_t>(std::clamp(Settings.EchoDelay, 0, kMaxEchoDelay));
         const std::size_t headroom =
             std::min(delay * static_cast<std::size_t>(t) + 1, start + count);
         line.reserve(2 * (start + count + headroom));
     }
-    EnsureBufferSize(line, 2 * static_cast<std::int64_t>(start + count));
 
     TTapPass pass;
-    pass.line = line.data();
+    pass.line = &line;
     pass.level = Settings.EchoVolume / 100.0 / (t * t);
     pass.storedBefore = length;
     // Step k of the mix (0-based) adds stored sample readPos + k (1-based) to chunk sample k, for
@@ -74,10 +89,26 @@ TTapPass PlanTap(TMemoryStream& line, std::int32_t& readPos, std::int32_t& lengt
     return pass;
 }
 
+// Drops the line's samples that no chunk sample from `from` on mixes (the unmixed tail that
+// carries into the next chunk stays), so that a long chunk does not keep all it fed.
+void Compact(TTapPass& pass, std::int64_t from) {
+    const std::int64_t held = pass.storedBefore + pass.fed;
+    const std::int64_t drop =
+        std::min(std::max<std::int64_t>(pass.firstStored + std::min(from, pass.mixTo), 0), held);
+    if (drop <= 0) {
+        return;
+    }
+    std::memmove(pass.line->data(), pass.line->data() + 2 * drop,
+                 2 * static_cast<std::size_t>(held - drop));
+    pass.storedBefore -= drop;
+    pass.firstStored -= drop;
+    pass.dropped += drop;
+}
+
 // Feeds the tap the dry samples up to `end`, at its level.
 void FeedUpTo(TTapPass& pass, const std::uint8_t* dry, std::int64_t end) {
     if (end > pass.fed) {
-        ScaleSamples(dry + 2 * pass.fed, pass.line + 2 * (pass.storedBefore + pass.fed),
+        ScaleSamples(dry + 2 * pass.fed, pass.FeedAt(pass.fed, end),
                      static_cast<std::size_t>(end - pass.fed), pass.level);
         pass.fed = end;
     }
@@ -107,7 +138,7 @@ void FeedAllUpTo(std::span<TTapPass> passes, const std::uint8_t* dry, std::int64
     std::array<std::uint8_t*, kMaxEchoTracks> outs{};
     std::array<double, kMaxEchoTracks> gains{};
     for (std::size_t t = 0; t < passes.size(); ++t) {
-        outs[t] = passes[t].line + 2 * (passes[t].storedBefore + passes[t].fed);
+        outs[t] = passes[t].FeedAt(passes[t].fed, end);
         gains[t] = passes[t].level;
     }
     ScaleSamplesInto(dry + 2 * first.fed, outs.data(), gains.data(),
@@ -122,8 +153,7 @@ void MixRange(const TTapPass& pass, std::uint8_t* wet, std::int64_t from, std::i
     from = std::max(from, pass.mixFrom);
     to = std::min(to, pass.mixTo);
     if (from < to) {
-        AddSamplesSaturated(wet + 2 * from, pass.line + 2 * (pass.firstStored + from),
-                            static_cast<std::size_t>(to - from));
+        AddSamplesSaturated(wet + 2 * from, pass.MixAt(from), static_cast<std::size_t>(to - from));
     }
 }
 
@@ -146,7 +176,7 @@ void MixAllRange(std::span<const TTapPass> passes, std::uint8_t* wet, std::int64
     std::array<const std::uint8_t*, kMaxEchoTracks> lines{};
     for (std::size_t t = 0; t < passes.size(); ++t) {
         MixRange(passes[t], wet, from, lo);
-        lines[t] = passes[t].line + 2 * (passes[t].firstStored + lo);
+        lines[t] = passes[t].MixAt(lo);
     }
     AddSamplesSaturatedFrom(wet + 2 * lo, lines.data(), static_cast<int>(passes.size()),
                             static_cast<std::size_t>(hi - lo));
@@ -174,11 +204,21 @@ void AddEcho(TMemoryStream& image, TEchoState& echo) {
     }
     // One pass over the chunk, block by block: every tap is fed a block's dry samples before any
     // tap mixes into them, so each tap hears the dry signal, never another tap.
+    const std::span active(passes.data(), static_cast<std::size_t>(tracks));
     for (std::int64_t from = 0; from < n; from += static_cast<std::int64_t>(kSampleBlock)) {
+        if (from > 0 && from % kCompactEvery == 0) {
+            for (TTapPass& pass : active) {
+                Compact(pass, from);
+            }
+        }
         const std::int64_t to = std::min(n, from + static_cast<std::int64_t>(kSampleBlock));
-        const std::span active(passes.data(), static_cast<std::size_t>(tracks));
         FeedAllUpTo(active, samples, n, to);
         MixAllRange(active, samples, from, to);
+    }
+    for (int t = 1; t <= tracks; ++t) {
+        const auto dropped = static_cast<std::int32_t>(passes[t - 1].dropped);
+        echo.EchoLength[t - 1] -= dropped;
+        echo.EchoReadPos[t - 1] -= dropped;
     }
 }
 

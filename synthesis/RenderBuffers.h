@@ -2,6 +2,7 @@
 // and chunk to chunk; it only grows, so steady-state rendering allocates nothing.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,6 +25,10 @@ struct TRenderBuffers {
     // Disk files refused as recordings, one line each ("PATH is no recording: why"), in the
     // order met; each is added once.
     std::vector<std::string> RefusedRecordings;
+    // The size no unit takes the image past (RenderChunk's limit while it renders).
+    std::size_t ImageLimit = SIZE_MAX;
+    // The last chunk reached kMaxChunkSampleBytes: the units past it were not rendered.
+    bool ChunkCut = false;
 };
 
 }  // namespace vokadlo

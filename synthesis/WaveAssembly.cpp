@@ -185,7 +185,7 @@ void WritePeriods(const TCharacter& unit, TSayWord& word, TMemoryStream& image, 
 void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TRenderBuffers& b,
                 const IResourceStore& resources) {
     const std::string code = NormalizeUnitCode(unit.Sample);
-    const std::size_t unitEnd = image.size() + kMaxUnitBytes;
+    const std::size_t unitEnd = std::min(image.size() + kMaxUnitBytes, b.ImageLimit);
     if (code == kPauseCode) {
         AppendSilence(image, unit.Duration, unitEnd);
         return;
@@ -231,9 +231,19 @@ void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& head
     image.assign(headerTemplate.begin(), headerTemplate.begin() + kHeaderTemplateSize);
     const auto units = std::min<std::size_t>(static_cast<std::size_t>(std::max(word.CharCount, 0)),
                                              word.Chars.size());
-    for (std::size_t k = 0; k < units; ++k) {
+    const std::size_t limit = kHeaderTemplateSize + kMaxChunkSampleBytes;
+    buffers.ImageLimit = limit;
+    buffers.ChunkCut = false;
+    for (std::size_t k = 0; k < units && !buffers.ChunkCut; ++k) {
+        // Grown by doubling as a vector grows, but never past the limit.
+        if (image.capacity() < image.size() + kMaxUnitBytes && image.capacity() < limit) {
+            image.reserve(
+                std::min(std::max(2 * image.capacity(), image.size() + kMaxUnitBytes), limit));
+        }
         RenderUnit(word.Chars[k], word, image, buffers, resources);
+        buffers.ChunkCut = image.size() >= limit && k + 1 < units;
     }
+    buffers.ImageLimit = SIZE_MAX;
     WriteDataSize(image, static_cast<std::uint32_t>(image.size() - kHeaderTemplateSize));
     if (Settings.EchoDelay > 0 && Settings.EchoVolume > 0) {
         AddEcho(image, echo);

@@ -9,8 +9,13 @@
 
 namespace vokadlo {
 
+// The most sound one chunk's image holds (about 12 minutes), so that no dictionary, tag or
+// setting makes a chunk that fills memory.
+inline constexpr std::size_t kMaxChunkSampleBytes = std::size_t{32} << 20;
+
 // Replaces `image` with the chunk's WAV image: the 46-byte header template, every unit's
-// silence and sound in order, the data size at offset 40, then the echo. Moves
+// silence and sound in order up to kMaxChunkSampleBytes (the rest is cut, and
+// `buffers.ChunkCut` set), the data size at offset 40, then the echo. Moves
 // `word.Intonation` in place in linear mode. Reads the engine-wide settings at every unit.
 // Throws std::runtime_error when there is no header template.
 void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& headerTemplate,

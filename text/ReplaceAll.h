@@ -8,7 +8,7 @@
 namespace vokadlo {
 
 // The rewriting of one chunk's text stops once the text has grown past this many bytes.
-inline constexpr std::size_t kRewriteLimit = std::size_t{64} << 10;
+inline constexpr std::size_t kRewriteLimit = std::size_t{4} << 10;
 
 // Replaces the first occurrence of `key` in `s` by `value`, searching again from the start
 // after every replacement, until no occurrence is left (exact byte comparison). Returns `s`

@@ -32,4 +32,46 @@ status=0
 "$settings" --config-dir "$work/unreadable" list > /dev/null 2> "$work/err" || status=$?
 [ "$status" -eq 1 ]
 grep -q 'settings.reg: ' "$work/err"
-echo "settings tool: defaults, ranges, check, unreadable store"
+
+# A FIFO, a device or a store over 1 MiB is never opened: status 1 naming it, for list and set.
+for kind in fifo device large; do
+    store="$work/$kind/settings.reg"
+    mkdir "$work/$kind"
+    case $kind in
+    fifo) mkfifo "$store" ;;
+    device) ln -s /dev/zero "$store" ;;
+    large) head -c 1100000 /dev/zero | tr '\0' ';' > "$store" ;;
+    esac
+    for command in list "set Speed_Position 120"; do
+        status=0
+        timeout 10 "$settings" --config-dir "$work/$kind" $command > /dev/null 2> "$work/err" ||
+            status=$?
+        [ "$status" -eq 1 ] && grep -q 'settings.reg: ' "$work/err"
+    done
+done
+[ "$(head -c 8 "$work/large/settings.reg")" = ';;;;;;;;' ]
+
+# A store that is a symbolic link stays one; its target gets the values, also from the engine.
+mkdir "$work/linked"
+echo REGEDIT4 > "$work/linked/target.reg"
+ln -s target.reg "$work/linked/settings.reg"
+"$settings" --config-dir "$work/linked" set Speed_Position 120
+"$say" --config-dir "$work/linked" -w "$work/s.wav" "ahoj"
+[ -L "$work/linked/settings.reg" ]
+grep -q '"Speed_Position"="120"' "$work/linked/target.reg"
+grep -q '"Values_Changed"=dword:00000000' "$work/linked/target.reg"
+
+# Refused: the flag as anything but 0 or 1, an unknown name (unless --force), a listing that
+# cannot be written, an empty folder name.
+for bad in "set Values_Changed 5" "set Spped_Position 1" "--config-dir '' list"; do
+    status=0
+    eval "\"\$settings\" $bad" 2> "$work/err" || status=$?
+    [ "$status" -eq 2 ]
+done
+grep -q 'empty name' "$work/err"
+"$settings" set Spped_Position 1 2>&1 | grep -q 'Speed_Position'
+"$settings" set Spped_Position 1 --force
+status=0
+"$settings" list > /dev/full 2> "$work/err" || status=$?
+[ "$status" -eq 1 ] && grep -q 'standard output' "$work/err"
+echo "settings tool: defaults, ranges, check, unreadable, FIFO and linked stores, refusals"

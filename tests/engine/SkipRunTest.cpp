@@ -8,6 +8,7 @@
 
 #include "core/EngineSettings.h"
 #include "core/ParseInt.h"
+#include "engine/Tags.h"
 #include "engine/TextPipeline.h"
 #include "tests/engine/TextFixture.h"
 #include "text/TagSpans.h"
@@ -218,16 +219,10 @@ TEST_F(SkipRun, UnreadableTagInASkippedRunLeavesTheTextsOfItsCut) {
     EXPECT_EQ(Engine().ChunkText, "slovo");
 }
 
-TEST_F(SkipRun, FailedReloadLeavesThePendingTextUntouched) {
-    WriteDictionary("pes=kočka\n");
-    Engine();
-    std::filesystem::remove(DictionaryFile());
-    Settings.LastRemainder = "before";
-    Queue("\\ton=3\\  Pes");
-    EXPECT_THROW(Engine().PrepareChunk(), std::runtime_error);
-    EXPECT_EQ(Engine().PendingText, "\\ton=3\\  Pes");  // not even lower-cased
-    EXPECT_EQ(Settings.LastRemainder, "before");
-    EXPECT_TRUE(Engine().TextRestart);
+TEST_F(SkipRun, FailedStageLeavesThePendingTextAsItLeftIt) {
+    Queue("\\ton=-\\  Pes");
+    EXPECT_THROW(Engine().PrepareChunk(), ETagValueError);
+    EXPECT_EQ(Engine().PendingText, " pes");  // the failing chunk cut off, the rest lowered
 }
 
 // Skipping relies on this: lower-casing twice is lower-casing once, and it makes or removes
