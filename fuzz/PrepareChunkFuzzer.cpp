@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/EngineSettings.h"
-#include "engine/OrvTts.h"
 #include "core/ParseInt.h"
+#include "engine/OrvTts.h"
 #include "platform/ConfigDir.h"
 #include "tests/doubles/HeadlessEngine.h"
 

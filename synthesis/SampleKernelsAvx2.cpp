@@ -1,6 +1,8 @@
 #include "synthesis/SampleKernelsAvx2.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 #include "synthesis/SampleBlocks.h"
 
@@ -14,7 +16,13 @@ namespace vokadlo {
 #ifdef VOKADLO_AVX2_KERNELS
 
 bool HaveAvx2Kernels() {
-    static const bool have = __builtin_cpu_supports("avx2");
+    // VOKADLO_PORTABLE_KERNELS set (to anything but "" or "0") keeps the portable kernels, so
+    // that both can be compared on one machine.
+    static const bool have = [] {
+        const char* portable = std::getenv("VOKADLO_PORTABLE_KERNELS");
+        const bool forced = portable && *portable && std::strcmp(portable, "0") != 0;
+        return !forced && __builtin_cpu_supports("avx2");
+    }();
     return have;
 }
 

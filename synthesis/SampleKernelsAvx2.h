@@ -10,7 +10,9 @@
 
 namespace vokadlo {
 
-// True when the kernels below may be called: an x86-64 build on a processor with AVX2.
+// True when the kernels below may be called: an x86-64 build on a processor with AVX2, unless
+// the environment variable VOKADLO_PORTABLE_KERNELS (not empty, not "0") asks for the portable
+// ones.
 bool HaveAvx2Kernels();
 
 // ScaleSamples of the same input into taps outputs, gain gains[t] into outs[t]; every gain

@@ -121,6 +121,14 @@ printf 'ahoj\nx \\ton=-\\ y\n' > "$work/tags.txt"
 expect 1 'line 2: bad value "-" in tag \\ton=-\\ at character 3' \
     sh -c "exec \"$say\" --line -w \"$work/x.wav\" < \"$work/tags.txt\""
 
+# A store whose flag cannot be cleared leaves its values unread, and says so unasked.
+mkdir "$work/locked" "$work/locked/settings.reg.lock"
+printf '%s\n' REGEDIT4 '' \
+    '[HKEY_LOCAL_MACHINE\SOFTWARE\Voice\TextToSpeech\Engine\ORV_TTS\VEMIRa]' \
+    '"Values_Changed"=dword:00000001' > "$work/locked/settings.reg"
+"$say" --config-dir "$work/locked" -w "$work/x.wav" ahoj 2> "$work/err"
+grep -q 'settings.reg.lock: .*Values_Changed cannot be cleared' "$work/err"
+
 # A configuration folder that is a file is named once; speech goes on without it.
 : > "$work/file"
 "$say" --config-dir "$work/file" -w "$work/x.wav" ahoj 2> "$work/err"

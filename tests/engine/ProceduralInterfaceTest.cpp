@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/OrvTts.h"
 #include "core/ParseInt.h"
+#include "engine/OrvTts.h"
 #include "tests/doubles/EngineFixture.h"
 
 namespace vokadlo::test {

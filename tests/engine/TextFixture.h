@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/OrvTts.h"
 #include "core/CodePage.h"
+#include "engine/OrvTts.h"
 #include "tests/doubles/EngineFixture.h"
 
 namespace vokadlo::test {
