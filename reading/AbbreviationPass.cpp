@@ -195,10 +195,47 @@ bool BeforeNumber(const TTokenList& list, std::size_t end) {
     return !source.empty() && source[0] >= '0' && source[0] <= '9';
 }
 
-std::string_view Agreeing(const TAbbreviation& row, const TTokenList& list, std::size_t next) {
+// Saints' names in "-a" that are women's ("sv. Anna"); other names in "-a" are a man's in the
+// genitive ("kostel sv. Václava").
+constexpr std::string_view kWomenSaints[] = {
+    "anna",       "ludmila",  "anežka"_cp,    "markéta"_cp, "barbora", "kateřina"_cp, "voršila"_cp,
+    "alžběta"_cp, "zdislava", "klára"_cp,     "helena",     "monika",  "veronika",    "agáta"_cp,
+    "apolena",    "hedvika",  "magdaléna"_cp, "marta",      "dorota",  "kristina",
+};
+
+// The form of "tzv.", "sv." that agrees with the word after it.
+std::string Agreeing(const TAbbreviation& row, const TTokenList& list, std::size_t next) {
     TGender gender = TGender::Inanimate;
     if (list.Is(next, TTokenKind::Word)) {
         const std::string& word = list[next].text;
+        const std::string lower = LowerCase(word);
+        std::string stem(row.forms[0]);
+        stem.pop_back();  // "svatý" -> "svat"
+        // An adjective lends its own ending: "tzv. zelená dohoda", "tzv. zelenou dohodou".
+        static constexpr std::string_view kHard[] = {
+            "ého"_cp, "ému"_cp, "ých"_cp, "ými"_cp, "ým"_cp, "ém"_cp, "ou", "á"_cp, "é"_cp, "ý"_cp};
+        if (LooksLikeAdjective(word)) {
+            for (std::string_view e : kHard) {
+                if (lower.ends_with(e)) {
+                    return stem + std::string(e);
+                }
+            }
+        }
+        // A name's case from its ending: "sv. Václava", "sv. Ludmily", "sv. Mikuláše".
+        if (IsCapitalised(word) && lower.size() > 3) {
+            const bool woman = std::find(std::begin(kWomenSaints), std::end(kWomenSaints), lower) !=
+                               std::end(kWomenSaints);
+            if (lower.ends_with("ovi")) {
+                return stem + std::string("ému"_cp);
+            }
+            if ((lower.ends_with("a") && !woman) ||
+                ((lower.ends_with("e") || lower.ends_with("ě"_cp)) && !lower.ends_with("ie"))) {
+                return stem + std::string("ého"_cp);
+            }
+            if (lower.ends_with("y")) {
+                return stem + std::string("é"_cp);
+            }
+        }
         const auto noun = FindNoun(word, std::nullopt);
         gender = noun ? noun->gender : GuessGender(word, false);
         if (IsCapitalised(word) && gender == TGender::Neuter) {
@@ -207,11 +244,11 @@ std::string_view Agreeing(const TAbbreviation& row, const TTokenList& list, std:
     }
     switch (gender) {
         case TGender::Feminine:
-            return row.forms[1];
+            return std::string(row.forms[1]);
         case TGender::Neuter:
-            return row.forms[2];
+            return std::string(row.forms[2]);
         default:
-            return row.forms[0];
+            return std::string(row.forms[0]);
     }
 }
 

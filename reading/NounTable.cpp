@@ -254,6 +254,20 @@ constexpr TNoun kNouns[] = {
     {G::Feminine, {"cesta", "cesty", "cestě"_cp, "cestu", "cestě"_cp, "cestou", "cesty"}},
     {G::Feminine, {"stanice", "stanice", "stanici", "stanici", "stanici", "stanicí"_cp, "stanice"}},
     {G::Feminine, {"země"_cp, "země"_cp, "zemi", "zemi", "zemi", "zemí"_cp, "země"_cp}},
+    {G::Feminine,
+     {"nabídka"_cp, "nabídky"_cp, "nabídce"_cp, "nabídku"_cp, "nabídce"_cp, "nabídkou"_cp,
+      "nabídky"_cp}},
+    {G::Feminine,
+     {"tableta", "tablety", "tabletě"_cp, "tabletu", "tabletě"_cp, "tabletou", "tablety"}},
+    {G::Feminine,
+     {"vstupenka", "vstupenky", "vstupence", "vstupenku", "vstupence", "vstupenkou", "vstupenky"}},
+    {G::Feminine,
+     {"položka"_cp, "položky"_cp, "položce"_cp, "položku"_cp, "položce"_cp, "položkou"_cp,
+      "položky"_cp}},
+    {G::Feminine, {"fotka", "fotky", "fotce", "fotku", "fotce", "fotkou", "fotky"}},
+    {G::Feminine,
+     {"lžička"_cp, "lžičky"_cp, "lžičce"_cp, "lžičku"_cp, "lžičce"_cp, "lžičkou"_cp, "lžičky"_cp}},
+    {G::Feminine, {"porce", "porce", "porci", "porci", "porci", "porcí"_cp, "porce"}},
     {G::Feminine, {"chyba", "chyby", "chybě"_cp, "chybu", "chybě"_cp, "chybou", "chyby"}},
     {G::Feminine,
      {"píseň"_cp, "písně"_cp, "písni"_cp, "píseň"_cp, "písni"_cp, "písní"_cp, "písně"_cp}},
@@ -317,17 +331,23 @@ constexpr TEnding kSingularEndings[] = {
     {"ě"_cp, G::Feminine},   // země
     {"ost", G::Feminine},    // radost
     {"o", G::Neuter},        // město
-    {"í"_cp, G::Neuter},     // nádraží
+    {"ní"_cp, G::Neuter},    // cvičení
+    {"ží"_cp, G::Neuter},    // nádraží
+    {"ěstí"_cp, G::Neuter},  // náměstí
 };
 constexpr TEnding kPluralEndings[] = {
-    {"a", G::Neuter},       // auta
-    {"í"_cp, G::Neuter},    // nádraží
-    {"osti", G::Feminine},  // místnosti
-    {"e", G::Feminine},     // růže
-    {"ě"_cp, G::Feminine},  // země
-    {"y", G::Inanimate},    // stoly, syny (the common feminines are in the dictionary)
-    {"i", G::Animate},      // studenti
-    {"é"_cp, G::Animate},   // lidé
+    {"a", G::Neuter},         // auta
+    {"ní"_cp, G::Neuter},     // cvičení
+    {"ží"_cp, G::Neuter},     // nádraží
+    {"ěstí"_cp, G::Neuter},   // náměstí
+    {"osti", G::Feminine},    // místnosti
+    {"če"_cp, G::Inanimate},  // počítače, klíče
+    {"je", G::Inanimate},     // stroje, nápoje
+    {"e", G::Feminine},       // růže
+    {"ě"_cp, G::Feminine},    // země
+    {"y", G::Inanimate},      // stoly, syny (the common feminines are in the dictionary)
+    {"i", G::Animate},        // studenti
+    {"é"_cp, G::Animate},     // lidé
 };
 
 bool EndsWith(std::string_view s, std::string_view tail) {

@@ -30,6 +30,13 @@ bool LooksLikePastVerb(std::string_view word) {
            word.ends_with("li") || word.ends_with("ly");
 }
 
+// "2 platí", "1 stojí": a present verb in "-í" after a number, no counted noun (those in "-ní",
+// "-ží", "-ěstí" are nouns the dictionary may lack: "2 nádraží").
+bool LooksLikePresentVerb(std::string_view word) {
+    return word.ends_with("í"_cp) && !word.ends_with("ní"_cp) && !word.ends_with("ží"_cp) &&
+           !word.ends_with("ěstí"_cp) && !FindNoun(word, std::nullopt);
+}
+
 // True after a book of the Bible as cited ("Jan 3,16", "Mt 5,9", "Ž 23,1", "1 K 13,4"); only
 // the abbreviations that are no common word.
 bool AfterBookName(const TTokenList& list, std::size_t first) {
@@ -299,7 +306,8 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
     if (year) {
         gramCase = TGramCase::Nominative;
     } else if (!countsSomething && after == end && list.Is(nounAt, TTokenKind::Word) &&
-               nounAt != end) {
+               nounAt != end && !IsVerbOrShortWord(list[nounAt].text) &&
+               !LooksLikePresentVerb(list[nounAt].text)) {
         // A count of a noun: its gender decides "jeden"/"jedna", "dva"/"dvě".
         const std::string& noun = list[nounAt].text;
         const bool fewForm = number.integer >= 2 && number.integer <= 4;
