@@ -234,8 +234,10 @@ bool ReadTime(TTokenList& list, std::size_t i) {
     }
     if (list.Is(end, TTokenKind::Number) || list.Is(end, TTokenKind::Word) ||
         (list.IsChar(end, '.') && list.Is(end + 1, TTokenKind::Number)) ||
-        (list.IsChar(end, ':') && list.Is(end + 1, TTokenKind::Number))) {
-        return false;
+        (list.IsChar(end, ':') && list.Is(end + 1, TTokenKind::Number)) ||
+        (list.IsInlineSpace(end) && list.Is(end + 1, TTokenKind::Number) &&
+         list[end + 1].text.size() == 3)) {
+        return false;  // "1:50 000" is a ratio, its second number grouped
     }
     // "h" or "hod." after the time is its unit, said by the time itself.
     bool hourWord = false;

@@ -37,6 +37,15 @@ bool LooksLikePresentVerb(std::string_view word) {
            !word.ends_with("ěstí"_cp) && !FindNoun(word, std::nullopt);
 }
 
+// True after a word that names a ratio: "měřítko", "v měřítku", "poměr", "v poměru".
+bool AfterRatioWord(const TTokenList& list, std::size_t first) {
+    if (first < 2 || !list.IsInlineSpace(first - 1) || !list.Is(first - 2, TTokenKind::Word)) {
+        return false;
+    }
+    const std::string word = LowerCase(list[first - 2].text);
+    return word.starts_with("měřítk"_cp) || word.starts_with("poměr"_cp);
+}
+
 // True after a book of the Bible as cited ("Jan 3,16", "Mt 5,9", "Ž 23,1", "1 K 13,4"); only
 // the abbreviations that are no common word.
 bool AfterBookName(const TTokenList& list, std::size_t first) {
@@ -181,9 +190,23 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         number.denominator = static_cast<unsigned>(*d);
         end += 2;
     } else if (list.IsChar(end, ':') && list.Is(end + 1, TTokenKind::Number) && !grouped &&
-               list[i].text.size() <= 2 && list[end + 1].text.size() <= 2 &&
+               AfterRatioWord(list, first) && list[end + 1].text[0] != '0' &&
+               !list.IsChar(end + 2, ':') && !list.Is(end + 2, TTokenKind::Word) &&
+               !(list.IsInlineSpace(end + 2) && list.Is(end + 3, TTokenKind::Number) &&
+                 list[end + 3].text.size() == 3)) {
+        // "v měřítku 1:1000", "poměr 3:2": "jedna ku tisíci".
+        std::string reading = CardinalWords(number.integer);
+        AppendWord(reading, "ku");
+        AppendWord(reading, CardinalWords(*NumberValue(list, end + 1),
+                                          {TGender::Inanimate, TGramCase::Dative, true}));
+        list.Replace(first, end + 2, std::move(reading));
+        return true;
+    } else if (list.IsChar(end, ':') && list.Is(end + 1, TTokenKind::Number) && !grouped &&
+               list[i].text.size() <= 3 && list[end + 1].text.size() <= 3 &&
                (list[end + 1].text == "0" || list[end + 1].text[0] != '0') &&
-               !list.IsChar(end + 2, ':') && !list.Is(end + 2, TTokenKind::Word)) {
+               !list.IsChar(end + 2, ':') && !list.Is(end + 2, TTokenKind::Word) &&
+               !(list.IsInlineSpace(end + 2) && list.Is(end + 3, TTokenKind::Number) &&
+                 list[end + 3].text.size() == 3)) {
         // A score the time pass left ("3:2", "6:4"): both numbers, as sport is read.
         std::string reading = CardinalWords(number.integer);
         AppendWord(reading, CardinalWords(*NumberValue(list, end + 1)));

@@ -1,5 +1,6 @@
 // Roman numerals after a ruler's name read as ordinals ("Karel IV." Karel čtvrtý, "Jan Pavel
 // II.", "Karla IV." Karla čtvrtého). Before a noun ("XXI. století") the number pass reads them.
+#include <algorithm>
 #include <span>
 
 #include "core/CodePage.h"
@@ -95,6 +96,19 @@ bool ReadAfterNoun(TTokenList& list, std::size_t i, unsigned value, bool period)
     return true;
 }
 
+// A byname after the numeral, which the period does not end the sentence before: "Otto IV.
+// Brunšvický", "Karla IV. Lucemburského".
+bool IsByname(std::string_view word) {
+    static constexpr std::string_view kEndings[] = {"ský"_cp,   "cký"_cp,   "ská"_cp, "cká"_cp,
+                                                    "ského"_cp, "ckého"_cp, "ské"_cp, "cké"_cp};
+    if (!IsCapitalised(word)) {
+        return false;
+    }
+    const std::string lower = LowerCase(word);
+    return std::any_of(std::begin(kEndings), std::end(kEndings),
+                       [&](std::string_view e) { return lower.ends_with(e); });
+}
+
 }  // namespace
 
 void ReadRomanNumerals(TTokenList& list) {
@@ -135,7 +149,8 @@ void ReadRomanNumerals(TTokenList& list) {
         if (reading.empty()) {
             continue;
         }
-        if (period && PeriodEndsSentence(list, i + 1)) {
+        if (period && PeriodEndsSentence(list, i + 1) &&
+            !(wordFollows && IsByname(list[next].text))) {
             reading += '.';
         }
         list.Replace(i, after, std::move(reading));
