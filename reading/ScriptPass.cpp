@@ -89,6 +89,32 @@ bool IsMark(char32_t cp) {
            type == U_COMBINING_SPACING_MARK || cp == kVariationText || cp == kVariationEmoji;
 }
 
+// Punctuation the code page lacks and the code page's own that stands for it.
+struct TPunctuationLike {
+    char32_t cp;
+    std::string_view like;
+};
+constexpr TPunctuationLike kPunctuationLikes[] = {
+    {0x2010, "-"},  {0x2011, "-"}, {0x2012, "\x96"}, {0x2015, "\x97"}, {0x2032, "'"},
+    {0x2033, "\""}, {0x2044, "/"}, {0x2212, "-"},    {0x3001, ","},    {0x3002, "."},
+};
+
+std::string_view PunctuationLike(char32_t cp) {
+    static constexpr std::string_view kAscii =
+        "!\"#$%&'()*+,-./"
+        "0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~";
+    if (cp >= 0xFF01 && cp <= 0xFF5E) {  // full-width forms of ASCII, none opening a tag
+        const std::string_view like = kAscii.substr(cp - 0xFF01, 1);
+        return like == "\\" || like == "{" || like == "}" ? std::string_view() : like;
+    }
+    for (const TPunctuationLike& p : kPunctuationLikes) {
+        if (p.cp == cp) {
+            return p.like;
+        }
+    }
+    return {};
+}
+
 // Reads the Foreign tokens [first, end), a run without spaces.
 void ReadForeignRun(TTokenList& list, std::size_t first, std::size_t end) {
     const TForeignRun run = GatherRun(list, first, end);
@@ -129,8 +155,9 @@ void ReadForeignRun(TTokenList& list, std::size_t first, std::size_t end) {
             i = stop;
             continue;
         }
-        // Punctuation and the rest: their Latin form where there is one ("‐" -> "-").
-        list.Replace(i, i + 1, TransliterateToCp1250(list.Utf8(list[i])));
+        // Punctuation and the rest: the code page's like of it where there is one ("‐" -> "-",
+        // "。" -> "."); else nothing, rather than a question mark.
+        list.Replace(i, i + 1, std::string(PunctuationLike(cp)));
         ++i;
     }
 }
