@@ -33,6 +33,8 @@ constexpr TAbbreviation kAbbreviations[] = {
     {"s.", B, {"strana", "strany", "straně"_cp, "stranu", "straně"_cp, "stranou"}},
     {"r.", B, {"roku", "roku", "roku", "rok", "roce", "rokem"}},
     {"p. n. l.", F, {"před naším letopočtem"_cp}},
+    {"p. a.", F, {"ročně"_cp}},
+    {"nar.", N, {"narozen"}},
     {"aj.", F, {"a jiné"_cp}},
     {"mj.", N, {"mimo jiné"_cp}},
     {"např."_cp, N, {"například"_cp}},

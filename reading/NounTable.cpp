@@ -267,6 +267,8 @@ constexpr TNoun kNouns[] = {
     {G::Feminine, {"fotka", "fotky", "fotce", "fotku", "fotce", "fotkou", "fotky"}},
     {G::Feminine,
      {"lžička"_cp, "lžičky"_cp, "lžičce"_cp, "lžičku"_cp, "lžičce"_cp, "lžičkou"_cp, "lžičky"_cp}},
+    {G::Feminine,
+     {"lžíce"_cp, "lžíce"_cp, "lžíci"_cp, "lžíci"_cp, "lžíci"_cp, "lžící"_cp, "lžíce"_cp}},
     {G::Feminine, {"porce", "porce", "porci", "porci", "porci", "porcí"_cp, "porce"}},
     {G::Feminine, {"chyba", "chyby", "chybě"_cp, "chybu", "chybě"_cp, "chybou", "chyby"}},
     {G::Feminine,

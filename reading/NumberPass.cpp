@@ -326,19 +326,36 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
                             !LooksLikePastVerb(list[nounAt].text);
     const bool year = !countsSomething && !grouped && number.decimals.empty() &&
                       number.integer >= 1000 && number.integer < 2200 && !countsNoun;
+    // "2 parkovací místa": the noun after the adjectives decides the gender.
+    std::size_t countedAt = nounAt;
+    for (int k = 0;
+         k < 2 && list.Is(countedAt, TTokenKind::Word) && LooksLikeAdjective(list[countedAt].text);
+         ++k) {
+        const std::size_t next = SkipInlineSpace(list, countedAt + 1);
+        if (next == countedAt + 1 || !list.Is(next, TTokenKind::Word) ||
+            IsVerbOrShortWord(list[next].text) || LooksLikePresentVerb(list[next].text)) {
+            break;
+        }
+        countedAt = next;
+    }
     if (year) {
         gramCase = TGramCase::Nominative;
-    } else if (!countsSomething && after == end && list.Is(nounAt, TTokenKind::Word) &&
-               nounAt != end && !IsVerbOrShortWord(list[nounAt].text) &&
-               !LooksLikePresentVerb(list[nounAt].text)) {
+    } else if (!countsSomething && after == end && list.Is(countedAt, TTokenKind::Word) &&
+               nounAt != end && !IsVerbOrShortWord(list[countedAt].text) &&
+               !LooksLikePresentVerb(list[countedAt].text)) {
         // A count of a noun: its gender decides "jeden"/"jedna", "dva"/"dvě".
-        const std::string& noun = list[nounAt].text;
+        const std::string& noun = list[countedAt].text;
         const bool fewForm = number.integer >= 2 && number.integer <= 4;
         const auto known = FindNoun(noun, gramCase);
         bare.gender = known ? known->gender : GuessGender(noun, fewForm);
         bare.counting = false;
         if (known && !known->plural && !prep && number.integer == 1) {
-            gramCase = known->gramCase;  // "1 kočku": the number agrees with the noun's case
+            // "1 kočku": the number agrees with the noun's case; of a form several cases
+            // share, the object's ("1 lžíci").
+            const unsigned accusative = 1u << static_cast<unsigned>(TGramCase::Accusative);
+            gramCase = known->gramCase != TGramCase::Nominative && (known->cases & accusative)
+                           ? TGramCase::Accusative
+                           : known->gramCase;
         } else if (!known && !prep && number.integer == 1 && noun.size() > 2 &&
                    noun.ends_with("u")) {
             bare.gender = TGender::Feminine;  // "1 knížku": a feminine accusative
