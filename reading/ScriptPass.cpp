@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Cp1250Literal.h"
 #include "core/Cp1250Table.h"
 #include "reading/CldrTables.h"
 #include "reading/PassTools.h"
@@ -23,6 +24,25 @@ constexpr char32_t kVariationEmoji = 0xFE0F;
 char32_t CodePoint(std::string_view utf8) {
     char32_t cp = 0;
     return cp1250::DecodeUtf8(utf8, 0, cp) == 0 ? 0 : cp;
+}
+
+// A Greek letter standing alone is a symbol read by its Czech name ("α + β" alfa plus beta);
+// in a word it is transliterated. Small and capital letters in alphabet order; final sigma
+// (U+03C2) reads as sigma.
+constexpr std::string_view kGreekNames[] = {
+    "alfa",  "beta",   "gama",    "delta", "epsilon", "zéta"_cp, "éta"_cp, "théta"_cp, "ióta"_cp,
+    "kappa", "lambda", "mí"_cp,   "ný"_cp, "ksí"_cp,  "omikron", "pí"_cp,  "ró"_cp,    "sigma",
+    "sigma", "tau",    "ypsilon", "fí"_cp, "chí"_cp,  "psí"_cp,  "omega",
+};
+
+std::string_view GreekLetterName(char32_t cp) {
+    if (cp >= 0x3B1 && cp <= 0x3C9) {
+        return kGreekNames[cp - 0x3B1];
+    }
+    if (cp >= 0x391 && cp <= 0x3A9 && cp != 0x3A2) {
+        return kGreekNames[cp - 0x391];
+    }
+    return {};
 }
 
 bool IsForeign(const TTokenList& list, std::size_t i) {
@@ -147,6 +167,13 @@ void ReadForeignRun(TTokenList& list, std::size_t first, std::size_t end) {
             while (stop < end && (IsLetterCodePoint(CodePoint(list.Utf8(list[stop]))) ||
                                   IsMark(CodePoint(list.Utf8(list[stop]))))) {
                 ++stop;
+            }
+            if (const std::string_view name = GreekLetterName(cp);
+                stop == i + 1 && !name.empty() && !list.Is(i - 1, TTokenKind::Word) &&
+                !list.Is(stop, TTokenKind::Word)) {
+                list.Replace(i, stop, Spaced(list, i, stop, name));
+                i = stop;
+                continue;
             }
             const TToken& lastToken = list[stop - 1];
             const std::string_view letters = list.input.substr(
