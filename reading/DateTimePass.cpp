@@ -1,6 +1,8 @@
 // Dates and times: "25. 12. 2026", "25.12.2026", "25. prosince 2026", "2026-12-08" with the
 // ordinal day and the month in the genitive (or the case a preposition asks for), "10:30",
 // "8:00", "7.15 h".
+#include <algorithm>
+
 #include "core/Cp1250Literal.h"
 #include "reading/CzechNumbers.h"
 #include "reading/Grammar.h"
@@ -199,6 +201,15 @@ bool IsTimePreposition(std::string_view word) {
     return false;
 }
 
+// "Je 7.15.", "bylo 10.30,": a time told after the verb that tells the time, ending its clause
+// ("je 7.50 Kč" is a price).
+bool AfterTimeVerb(const TTokenList& list, std::size_t i, std::size_t end) {
+    static constexpr std::string_view kVerbs[] = {"je", "Je", "bylo", "Bylo", "bude", "Bude"};
+    return i >= 2 && list.IsInlineSpace(i - 1) && list.Is(i - 2, TTokenKind::Word) &&
+           std::find(std::begin(kVerbs), std::end(kVerbs), list[i - 2].text) != std::end(kVerbs) &&
+           (end >= list.size() || list.Is(end, TTokenKind::Punctuation));
+}
+
 // The hour or minutes of a time in the case: "deset", "od osmi", "nula pět".
 std::string TimePart(unsigned value, TGramCase gramCase, bool minutes) {
     std::string out;
@@ -252,7 +263,8 @@ bool ReadTime(TTokenList& list, std::size_t i) {
         }
     }
     const auto prep = PrepositionBefore(list, i);
-    if (!colon && !hourWord && !(prep && IsTimePreposition(list[prep->index].text))) {
+    if (!colon && !hourWord && !(prep && IsTimePreposition(list[prep->index].text)) &&
+        !AfterTimeVerb(list, i, end)) {
         return false;  // "7.15" alone may be a date or a decimal; "v 7.15" is a time
     }
     TGramCase c = prep ? prep->gramCase : TGramCase::Nominative;
