@@ -37,6 +37,33 @@ bool LooksLikePresentVerb(std::string_view word) {
            !word.ends_with("ěstí"_cp) && !FindNoun(word, std::nullopt);
 }
 
+// "007", "05" standing alone: digit by digit, so that the zeros are said ("nula nula sedm").
+// Glued to other numbers (a date, time, version, "0800 123 456") it stays as written.
+bool ReadLeadingZeros(TTokenList& list, std::size_t i) {
+    static constexpr std::string_view kDigits[] = {"nula",     "jedna",   "dva",     "tři"_cp,
+                                                   "čtyři"_cp, "pět"_cp,  "šest"_cp, "sedm",
+                                                   "osm",      "devět"_cp};
+    const auto glue = [&](std::size_t at) {
+        return list.Is(at, TTokenKind::Number) || list.Is(at, TTokenKind::Word) ||
+               list.IsChar(at, ':') || list.IsChar(at, '/') || list.IsChar(at, '-') ||
+               ((list.IsChar(at, '.') || list.IsChar(at, ',')) &&
+                list.Is(at + 1, TTokenKind::Number));
+    };
+    const std::string& digits = list[i].text;
+    if (digits.size() > 6 || (i > 0 && glue(i - 1)) || (i > 0 && list.IsChar(i - 1, '.')) ||
+        (i > 0 && list.IsChar(i - 1, ',')) || glue(i + 1) ||
+        (list.IsInlineSpace(i + 1) && list.Is(i + 2, TTokenKind::Number)) ||
+        (i >= 2 && list.IsInlineSpace(i - 1) && list.Is(i - 2, TTokenKind::Number))) {
+        return false;
+    }
+    std::string reading;
+    for (const char d : digits) {
+        AppendWord(reading, kDigits[d - '0']);
+    }
+    list.Replace(i, i + 1, std::move(reading));
+    return true;
+}
+
 // True after a word that names a ratio: "měřítko", "v měřítku", "poměr", "v poměru".
 bool AfterRatioWord(const TTokenList& list, std::size_t first) {
     if (first < 2 || !list.IsInlineSpace(first - 1) || !list.Is(first - 2, TTokenKind::Word)) {
@@ -98,7 +125,10 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         return false;
     }
     const auto value = NumberValue(list, i);
-    if (!value || (list[i].text.size() > 1 && list[i].text[0] == '0')) {
+    if (value && list[i].text.size() > 1 && list[i].text[0] == '0') {
+        return first == i && ReadLeadingZeros(list, i);
+    }
+    if (!value) {
         return false;
     }
     number.integer = *value;
