@@ -370,8 +370,9 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
     }
     if (year) {
         gramCase = TGramCase::Nominative;
-    } else if (!countsSomething && after == end && list.Is(countedAt, TTokenKind::Word) &&
-               nounAt != end && !IsVerbOrShortWord(list[countedAt].text) &&
+    } else if (!countsSomething && number.denominator == 0 && after == end &&
+               list.Is(countedAt, TTokenKind::Word) && nounAt != end &&
+               !IsVerbOrShortWord(list[countedAt].text) &&
                !LooksLikePresentVerb(list[countedAt].text)) {
         // A count of a noun: its gender decides "jeden"/"jedna", "dva"/"dvě".
         const std::string& noun = list[countedAt].text;

@@ -197,10 +197,21 @@ std::string DecimalPart(std::string_view digits) {
     return out;
 }
 
-std::string FractionWords(const TWrittenNumber& number) {
+// "1/3", "o 1/3" (o jednu třetinu): one part declines in the case asked for; more parts keep
+// the nominative, which the accusative shares.
+std::string FractionWords(const TWrittenNumber& number, TGramCase gramCase) {
+    static constexpr std::string_view kOneEndings[] = {"a", "y", "ě"_cp, "u", "ě"_cp, "ou"};
     for (const TFraction& f : kFractions) {
         if (f.denominator == number.denominator) {
             const TPlural p = PluralOf(number.integer);
+            if (p == TPlural::One && number.integer == 1) {
+                std::string out = CardinalWords(1, {TGender::Feminine, gramCase});
+                std::string part(f.forms[0]);
+                part.pop_back();
+                part += kOneEndings[static_cast<std::size_t>(gramCase)];
+                AppendWord(out, part);
+                return out;
+            }
             std::string out = CardinalWords(number.integer, {TGender::Feminine});
             AppendWord(out, f.forms[p == TPlural::One ? 0 : p == TPlural::Few ? 1 : 2]);
             return out;
@@ -257,7 +268,7 @@ std::string ReadQuantity(const TWrittenNumber& number, const TCounted& counted, 
     };
 
     if (number.denominator != 0) {
-        std::string reading = FractionWords(number);
+        std::string reading = FractionWords(number, gramCase);
         if (reading.empty()) {
             return {};
         }

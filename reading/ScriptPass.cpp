@@ -203,6 +203,11 @@ void ReadOtherScripts(TTokenList& list) {
         } else if (IsOpen(list, i) && list[i].Is(TTokenKind::Word) &&
                    HasForeignLatinLetter(list[i].text)) {
             list.Replace(i, i + 1, TransliterateToCp1250(list.Utf8(list[i])));
+        } else if (IsOpen(list, i) && list.IsChar(i, '=') && i > 0 && list.IsInlineSpace(i - 1) &&
+                   list.IsInlineSpace(i + 1)) {
+            // "3 + 4 = 7": an equals sign between spaces, which the voice passes over, by its
+            // CLDR name (the generated table holds no ASCII).
+            list.Replace(i, i + 1, std::string("rovná se"_cp));
         } else if (IsOpen(list, i) && list[i].Is(TTokenKind::Punctuation)) {
             // Symbols of the code page that the voice passes over in silence: "©", "×", "€".
             if (const TSymbolName* symbol = FindSymbol(list.Utf8(list[i]))) {
