@@ -87,8 +87,11 @@ GREEK = {
     "ς": "s", "τ": "t", "υ": "y", "φ": "f", "χ": "ch", "ψ": "ps", "ω": "ó",
 }
 LATIN = {
-    "ä": "e", "ß": "ss", "æ": "ae", "ø": "o", "œ": "oe", "þ": "th", "ð": "d", "đ": "d", "ħ": "h",
+    "ä": "e", "ß": "ss", "æ": "ae", "ø": "o", "œ": "oe", "þ": "th", "ð": "d", "đ": "dž", "ħ": "h",
     "ı": "i", "ĸ": "k", "ŀ": "l", "ł": "l", "ŉ": "n", "ŋ": "ng", "ſ": "s", "ƒ": "f",
+    # Polish and South Slavic soft consonants as their Czech kin (Łódź Lódž, Đoković Džokovič),
+    # Hungarian long ő and ű as the ö and ü the voice says.
+    "ć": "č", "ń": "ň", "ś": "š", "ź": "ž", "ż": "ž", "ő": "ö", "ű": "ü",
 }
 CZECH_KEPT = set("áčďéěíňóřšťúůýžöüÁČĎÉĚÍŇÓŘŠŤÚŮÝŽÖÜ")
 
