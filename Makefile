@@ -7,7 +7,7 @@ DEMO_TEXT ?= Dobrý den, já jsem Vokadlo, český hlas pro Linux.
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build test check fuzz demo install voice format clean
+.PHONY: all deps build test check fuzz demo install voice format format-check clang-build clean
 
 all: build
 
@@ -27,9 +27,11 @@ test: build
 check: WERROR = ON
 check: deps
 	tools/check-layers
+	$(MAKE) format-check
 	$(MAKE) test WERROR=ON
 	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release -DVOKADLO_WERROR=ON
 	cmake --build $(BUILD_RELEASE) -j $(JOBS)
+	$(MAKE) clang-build
 	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DVOKADLO_SANITIZE=ON -DVOKADLO_WERROR=ON
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -71,5 +73,17 @@ voice:
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
+# Fails on any tracked source that clang-format would change (make format changes them).
+format-check:
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+
+# Builds everything once with clang, warnings as errors (its warnings differ from GCC's); the
+# tests run in the GCC builds.
+BUILD_CLANG ?= build-clang
+clang-build:
+	cmake -S . -B $(BUILD_CLANG) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DVOKADLO_WERROR=ON -DVOKADLO_LIBFUZZER=OFF
+	cmake --build $(BUILD_CLANG) -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_RELEASE)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_RELEASE) $(BUILD_CLANG)
