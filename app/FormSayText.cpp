@@ -192,8 +192,8 @@ void TFormSayText::FormCreate() {
 }
 
 void TFormSayText::BuildMenu() {
-    const auto item = [this](QMenu* menu, const char* name, const char* caption,
-                             QKeySequence shortcut) {
+    const auto item = [](QMenu* menu, const char* name, const char* caption,
+                         QKeySequence shortcut) {
         QAction* action = menu->addAction(Text(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);

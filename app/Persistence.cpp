@@ -154,6 +154,7 @@ void TFormStorage::Restore(const std::function<void(const QString&)>& onError) {
     for (auto& [name, property] : properties_) {
         try {
             const QString key = QString(name).replace(u'.', u'_');
+            const QString listSection = ListSection(name);  // a lambda cannot capture `name`
             std::visit(
                 [&](auto& access) {
                     using T = std::decay_t<decltype(access)>;
@@ -173,7 +174,7 @@ void TFormStorage::Restore(const std::function<void(const QString&)>& onError) {
                     } else if constexpr (std::is_same_v<T, TString>) {
                         access.set(file.ReadString(section_, key, access.get()));
                     } else if constexpr (std::is_same_v<T, TLines>) {
-                        const QString section = ListSection(name);
+                        const QString& section = listSection;
                         const int count =
                             IntegerValue(file.ReadString(section, QStringLiteral("Count"), "0"));
                         if (count > 0) {
@@ -267,6 +268,7 @@ bool TFormStorage::Save(bool destroying, std::string& error, std::string* note) 
 
     for (const auto& [name, property] : properties_) {
         const QString key = QString(name).replace(u'.', u'_');
+        const QString listSection = ListSection(name);  // a lambda cannot capture `name`
         std::visit(
             [&](const auto& access) {
                 using T = std::decay_t<decltype(access)>;
@@ -277,7 +279,7 @@ bool TFormStorage::Save(bool destroying, std::string& error, std::string* note) 
                 } else if constexpr (std::is_same_v<T, TString>) {
                     file.WriteString(section_, key, TrimmedText(access.get()));
                 } else if constexpr (std::is_same_v<T, TLines>) {
-                    const QString section = ListSection(name);
+                    const QString& section = listSection;
                     file.EraseSection(section);
                     const QStringList lines = storeLists ? access.get() : QStringList();
                     if (!lines.isEmpty()) {
