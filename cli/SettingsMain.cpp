@@ -84,10 +84,14 @@ std::string KnownNames() {
     return names;
 }
 
-// What was printed must have reached standard output (a full disk, a closed pipe).
+// What was printed must have reached standard output (a full disk, a closed pipe); a run that
+// failed already keeps its status.
 int Flushed(int status) {
     std::cout.flush();
     if (std::cout.good() && std::fflush(stdout) == 0) {
+        return status;
+    }
+    if (status != 0) {
         return status;
     }
     std::cerr << "vokadlo-settings: standard output: " << std::strerror(errno ? errno : EIO)
@@ -215,10 +219,10 @@ int Run(int argc, char** argv) {
 
     try {
         if (*list) {
-            return Flushed(List(store, voice));
+            return List(store, voice);
         }
         if (*check) {
-            return Flushed(Check(store));
+            return Check(store);
         }
         if (*get) {
             if (const std::optional<TRegValue> stored = Stored(store, name)) {
@@ -231,7 +235,7 @@ int Run(int argc, char** argv) {
                           << '\n';
                 return 1;
             }
-            return Flushed(0);
+            return 0;
         }
         if (known && !dword && !force) {
             const std::string refusal = Refusal(*known, value);
@@ -272,5 +276,5 @@ int Run(int argc, char** argv) {
 }  // namespace vokadlo::cli
 
 int main(int argc, char** argv) {
-    return vokadlo::cli::Run(argc, argv);
+    return vokadlo::cli::Flushed(vokadlo::cli::Run(argc, argv));
 }
