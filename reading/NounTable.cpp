@@ -132,6 +132,8 @@ constexpr TNoun kNouns[] = {
      {"ročník"_cp, "ročníku"_cp, "ročníku"_cp, "ročník"_cp, "ročníku"_cp, "ročníkem"_cp,
       "ročníky"_cp}},
     {G::Inanimate, {"díl"_cp, "dílu"_cp, "dílu"_cp, "díl"_cp, "dílu"_cp, "dílem"_cp, "díly"_cp}},
+    // A second locative: "ve 4. díle".
+    {G::Inanimate, {"díl"_cp, "dílu"_cp, "dílu"_cp, "díl"_cp, "díle"_cp, "dílem"_cp, "díly"_cp}},
     {G::Inanimate, {"konec", "konce", "konci", "konec", "konci", "koncem", "konce"}},
     {G::Inanimate,
      {"začátek"_cp, "začátku"_cp, "začátku"_cp, "začátek"_cp, "začátku"_cp, "začátkem"_cp,

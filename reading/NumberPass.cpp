@@ -280,6 +280,10 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
                 keepPeriod = scaled->keepPeriod;
             }
         }
+    } else if (list.IsChar(end, '\xD7') && !list.Is(end + 1, TTokenKind::Number) &&
+               number.decimals.empty() && !grouped && !rangeEnd && !number.negative) {
+        list.Replace(first, end + 1, TimesWords(number.integer));  // "2× denně" dvakrát
+        return true;
     } else if (glued && list.Is(end, TTokenKind::Word)) {
         // "3x denně" třikrát; anything else glued ("3D", "5G") stays.
         const bool times = (list[end].text == "x" || list[end].text == "krát"_cp) &&
@@ -356,7 +360,8 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
                             !LooksLikePastVerb(list[nounAt].text);
     const bool year = !countsSomething && !grouped && number.decimals.empty() &&
                       number.integer >= 1000 && number.integer < 2200 && !countsNoun;
-    // "2 parkovací místa": the noun after the adjectives decides the gender.
+    // "2 parkovací místa": the noun after the adjectives decides the gender, when its ending
+    // can be a plural nominative ("2 balení těstovin" counts "balení").
     std::size_t countedAt = nounAt;
     for (int k = 0;
          k < 2 && list.Is(countedAt, TTokenKind::Word) && LooksLikeAdjective(list[countedAt].text);
@@ -364,6 +369,14 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         const std::size_t next = SkipInlineSpace(list, countedAt + 1);
         if (next == countedAt + 1 || !list.Is(next, TTokenKind::Word) ||
             IsVerbOrShortWord(list[next].text) || LooksLikePresentVerb(list[next].text)) {
+            break;
+        }
+        const std::string& w = list[next].text;
+        static constexpr std::string_view kPluralEnds[] = {"a", "e",    "ě"_cp, "i",
+                                                           "y", "í"_cp, "é"_cp};
+        if (!FindNoun(w, std::nullopt) &&
+            std::none_of(std::begin(kPluralEnds), std::end(kPluralEnds),
+                         [&](std::string_view e) { return w.ends_with(e); })) {
             break;
         }
         countedAt = next;

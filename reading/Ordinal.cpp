@@ -110,7 +110,8 @@ std::optional<TOrdinalForm> OrdinalFormAt(const TTokenList& list, std::size_t fi
         if (!prep && caseless && AfterNounPhrase(list, first)) {
             gramCase = TGramCase::Genitive;
         }
-    } else if (LooksLikeAdjective(list[word].text)) {
+    } else if (LooksLikeAdjective(list[word].text) &&
+               !(nounAt != word && list[word].text.ends_with("í"_cp))) {
         const std::string& a = list[word].text;
         if (a.ends_with("á"_cp)) {
             gender = TGender::Feminine;
@@ -130,8 +131,12 @@ std::optional<TOrdinalForm> OrdinalFormAt(const TTokenList& list, std::size_t fi
             gramCase = asked.value_or(TGramCase::Nominative);
         }
     } else {
-        const std::string& w = list[word].text;
+        // The noun itself, past a soft adjective that tells no gender ("2. nejvyšší horu").
+        const std::string& w = list[nounAt].text;
         gender = GuessGender(w, false);
+        if (gramCase == TGramCase::Accusative && w.ends_with("u") && nounAt != word) {
+            gender = TGender::Feminine;  // "o 2. nejvyšší horu"
+        }
         if (gramCase == TGramCase::Accusative &&
             (w.ends_with("e") || w.ends_with("ě"_cp) || w.ends_with("i"))) {
             gramCase = TGramCase::Locative;  // "na 3. straně"
@@ -168,6 +173,10 @@ bool ReadOrdinal(TTokenList& list, std::size_t first, std::size_t dot, std::uint
     }
     if (!form->noun.empty()) {
         AppendWord(reading, form->noun);
+        // "ve 13. stol.": the abbreviation's period may also end the sentence.
+        if (list.IsChar(form->nounEnd - 1, '.') && PeriodEndsSentence(list, form->nounEnd - 1)) {
+            reading += '.';
+        }
         list.Replace(first, form->nounEnd, std::move(reading));
     } else {
         list.Replace(first, dot + 1, std::move(reading));
