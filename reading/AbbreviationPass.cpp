@@ -185,6 +185,34 @@ bool ReadDayRange(TTokenList& list, std::size_t i) {
     return true;
 }
 
+// "So 9–12 h", ", Ne 10:00": a lone capitalised day before hours (a time or "h"), where a
+// list's item starts.
+bool ReadDayBeforeHours(TTokenList& list, std::size_t i) {
+    const std::string_view day = DayName(list[i].text);
+    const std::size_t next = SkipInlineSpace(list, i + 1);
+    // "Po" is also a preposition ("Po 8:00 přijdu"), left to read as one.
+    if (day.empty() || !IsCapitalised(list[i].text) || list[i].text == "Po" || next == i + 1 ||
+        !list.Is(next, TTokenKind::Read)) {
+        return false;
+    }
+    const std::string_view source = list.Utf8(list[next]);
+    const bool hours = source.find(':') != std::string_view::npos || source.ends_with(" h") ||
+                       source.ends_with("hod") || source.ends_with("hod.");
+    if (source.empty() || source[0] < '0' || source[0] > '9' || !hours) {
+        return false;
+    }
+    std::size_t before = i;
+    while (before > 0 && list.IsInlineSpace(before - 1)) {
+        --before;
+    }
+    if (before > 0 && !list.IsChar(before - 1, ',') && !list.IsChar(before - 1, ';') &&
+        !list.IsChar(before - 1, ':') && !list.Is(before - 1, TTokenKind::Space)) {
+        return false;
+    }
+    list.Replace(i, i + 1, std::string(day));
+    return true;
+}
+
 // True when a number the number pass read follows after a space ("s. 45").
 bool BeforeNumber(const TTokenList& list, std::size_t end) {
     const std::size_t next = SkipInlineSpace(list, end);
@@ -269,7 +297,7 @@ void ReadAbbreviations(TTokenList& list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
         const bool symbol = list.IsChar(i, '\xA7');  // §
         if ((list[i].kind != TTokenKind::Word && !symbol) || !StartsFree(list, i) ||
-            ReadDayRange(list, i)) {
+            ReadDayRange(list, i) || ReadDayBeforeHours(list, i)) {
             continue;
         }
         for (const auto& [row, parts] : rows) {
