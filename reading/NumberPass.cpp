@@ -213,6 +213,12 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
             list.Replace(first, end + 2, std::move(reading));
             return true;
         }
+        if (!grouped && number.integer == 24 && d == 7u && !number.negative &&
+            !list.IsChar(end + 2, '/') && !list.Is(end + 2, TTokenKind::Word)) {
+            // "24/7": round the clock, said as the two numbers.
+            list.Replace(first, end + 2, std::string("dvacet čtyři sedm"_cp));
+            return true;
+        }
         if (grouped || !d || number.integer == 0 || *d <= number.integer || *d > 100 ||
             list.IsChar(end + 2, '/')) {
             return false;
