@@ -222,6 +222,9 @@ void RenderUnit(const TCharacter& unit, TSayWord& word, TMemoryStream& image, TR
     WritePeriods(unit, word, image, b, periods, u, repeats, unitEnd);
 }
 
+// The capacity past which a growing image is given the whole limit at once.
+constexpr std::size_t kStraightToLimit = std::size_t{4} << 20;
+
 void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& headerTemplate,
                  TRenderBuffers& buffers, TEchoState& echo, const IResourceStore& resources) {
     if (headerTemplate.size() < kHeaderTemplateSize) {
@@ -235,10 +238,11 @@ void RenderChunk(TSayWord& word, TMemoryStream& image, const TMemoryStream& head
     buffers.ImageLimit = limit;
     buffers.ChunkCut = false;
     for (std::size_t k = 0; k < units && !buffers.ChunkCut; ++k) {
-        // Grown by doubling as a vector grows, but never past the limit.
+        // Grown by doubling as a vector grows, but never past the limit, and past a few MiB
+        // straight to it: a large image's copy would stand beside the new one.
         if (image.capacity() < image.size() + kMaxUnitBytes && image.capacity() < limit) {
-            image.reserve(
-                std::min(std::max(2 * image.capacity(), image.size() + kMaxUnitBytes), limit));
+            const std::size_t grown = std::max(2 * image.capacity(), image.size() + kMaxUnitBytes);
+            image.reserve(grown > kStraightToLimit ? limit : grown);
         }
         RenderUnit(word.Chars[k], word, image, buffers, resources);
         buffers.ChunkCut = image.size() >= limit && k + 1 < units;

@@ -72,6 +72,11 @@ if [ -z "$sanitized" ] && [ -x /usr/bin/time ]; then
     [ "$(wc -c < "$work/x.wav")" -eq $((32 * 1048576 + 44)) ]
     [ "$(grep -c 'past 4 KiB' "$work/err")" -eq 1 ]
     [ "$(grep -c 'passed 32 MiB' "$work/err")" -eq 1 ]
+    # Both chunk slots full, the longest echo, the lowest tempo: still bounded.
+    /usr/bin/time -f %M -o "$work/rss" "$say" --speed 1000 --echo-tracks 10 --echo-delay 20000 \
+        --pitch -100 -w /dev/null 'a \spd=1\ a a' 2> /dev/null
+    rss=$(tail -n 1 "$work/rss")
+    [ "$rss" -lt 131072 ] || { echo "three long chunks: peak RSS $rss KiB" >&2; exit 1; }
     # Endless input is read in pieces, by lines or not, and stopped by a signal.
     for args in --line "-f /dev/zero"; do
         status=0
