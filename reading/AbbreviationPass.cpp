@@ -213,6 +213,29 @@ bool ReadDayBeforeHours(TTokenList& list, std::size_t i) {
     return true;
 }
 
+// "(* 5. října 1936 – † 2011)", "(1850, † 1937)": the signs of birth and death before a date or
+// year.
+bool ReadLifeSign(TTokenList& list, std::size_t i) {
+    const bool born = list.IsChar(i, '*');
+    if ((!born && !list.IsChar(i, '\x86')) || i == 0 || !StartsFree(list, i)) {
+        return false;
+    }
+    const bool opens =
+        list.IsChar(i - 1, '(') ||
+        (i >= 2 && list.IsInlineSpace(i - 1) &&
+         (list.IsChar(i - 2, ',') || list.IsChar(i - 2, ';') || list.IsChar(i - 2, '\x96')));
+    const std::size_t next = SkipInlineSpace(list, i + 1);
+    if (!opens || !list.Is(next, TTokenKind::Read)) {
+        return false;
+    }
+    const std::string_view source = list.Utf8(list[next]);
+    if (source.empty() || source[0] < '0' || source[0] > '9') {
+        return false;
+    }
+    list.Replace(i, i + 1, std::string(born ? "narozen" : "zemřel"_cp));
+    return true;
+}
+
 // True when a number the number pass read follows after a space ("s. 45").
 bool BeforeNumber(const TTokenList& list, std::size_t end) {
     const std::size_t next = SkipInlineSpace(list, end);
@@ -295,6 +318,9 @@ void ReadAbbreviations(TTokenList& list) {
         return r;
     }();
     for (std::size_t i = 0; i < list.size(); ++i) {
+        if (ReadLifeSign(list, i)) {
+            continue;
+        }
         const bool symbol = list.IsChar(i, '\xA7');  // §
         if ((list[i].kind != TTokenKind::Word && !symbol) || !StartsFree(list, i) ||
             ReadDayRange(list, i) || ReadDayBeforeHours(list, i)) {
