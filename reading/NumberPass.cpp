@@ -234,7 +234,7 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
         std::string reading = CardinalWords(number.integer);
         AppendWord(reading, "ku");
         AppendWord(reading, CardinalWords(*NumberValue(list, end + 1),
-                                          {TGender::Inanimate, TGramCase::Dative, true}));
+                                          {TGender::Feminine, TGramCase::Dative, true}));
         list.Replace(first, end + 2, std::move(reading));
         return true;
     } else if (list.IsChar(end, ':') && list.Is(end + 1, TTokenKind::Number) && !grouped &&
