@@ -344,6 +344,28 @@ bool ReadNumberAt(TTokenList& list, std::size_t i) {
             (!IsVerbOrShortWord(list[end + 2].text) || IsAbbreviatedNoun(list[end + 2].text))) {
             return ReadOrdinal(list, first, end, number.integer, false);
         }
+        // "dojel 3. s odstupem", "skončila 2. za Norkou": a place after a verb of finishing,
+        // before a preposition, agrees with the verb's subject.
+        if (first >= 2 && list.IsInlineSpace(first - 1) && list.Is(first - 2, TTokenKind::Word) &&
+            list.IsInlineSpace(end + 1) && list.Is(end + 2, TTokenKind::Word) &&
+            PrepositionCase(list[end + 2].text) && number.integer <= 100) {
+            static constexpr std::string_view kPlaceVerbs[] = {
+                "dojel",  "skončil"_cp,  "doběhl"_cp,  "dorazil",  "doplaval",
+                "dojela", "skončila"_cp, "doběhla"_cp, "dorazila", "doplavala",
+            };
+            const std::string verb = LowerCase(list[first - 2].text);
+            const bool feminine = verb.ends_with("la");
+            if (std::find(std::begin(kPlaceVerbs), std::end(kPlaceVerbs), verb) !=
+                std::end(kPlaceVerbs)) {
+                std::string reading = OrdinalWords(static_cast<unsigned>(number.integer),
+                                                   feminine ? TGender::Feminine : TGender::Animate,
+                                                   TGramCase::Nominative);
+                if (!reading.empty()) {
+                    list.Replace(first, end + 1, std::move(reading));
+                    return true;
+                }
+            }
+        }
         return false;
     }
 
