@@ -39,7 +39,7 @@ import dita
 import measure
 import melcep
 import source
-import spectrum
+import equaliser
 import voicebuild
 from inventory import UNITS
 
@@ -81,7 +81,7 @@ def spectral_distances(cands, target):
                 trial = "%s.%d" % (name, k)
                 try:
                     d = melcep.MCD_SCALE * np.linalg.norm(
-                        spectrum.cut_mean(cutting.cut(c, carriers[trial])[0]) - target[name])
+                        equaliser.cut_mean(cutting.cut(c, carriers[trial])[0]) - target[name])
                 except (RuntimeError, ValueError, KeyError):
                     d = np.inf
                 out[name].append(d)
@@ -146,10 +146,10 @@ def main(argv):
         if unit.name not in target:
             print("%-3s not in the texts: %s kept" % (unit.name, " ".join(unit.carrier)))
             continue
-        spec, dist = spectral[unit.name], distortion[unit.name]
+        near, dist = spectral[unit.name], distortion[unit.name]
         by_spectrum = unit.name in BY_SPECTRUM or not np.isfinite(min(dist))
-        best = int(np.argmin(spec if by_spectrum else dist))
-        cells = ["%s%s %.2f %.2f" % ("*" if k == best else " ", label(c), spec[k], dist[k])
+        best = int(np.argmin(near if by_spectrum else dist))
+        cells = ["%s%s %.2f %.2f" % ("*" if k == best else " ", label(c), near[k], dist[k])
                  for k, c in enumerate(cands[unit.name])]
         print("%-3s %s%s" % (unit.name, "by spectrum " if by_spectrum else "", "  ".join(cells)))
     return 0

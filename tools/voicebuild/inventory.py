@@ -21,7 +21,7 @@ Columns of UNITS:
            upward pitch change of about 3 %
   eq       share of the difference between the cut's mean spectrum and its
            phone's mean in dita's training texts that an equaliser removes
-           (spectrum.py); 0 for a unit the texts lack
+           (equaliser.py); 0 for a unit the texts lack
 """
 
 from dataclasses import dataclass

@@ -17,7 +17,7 @@ import calibration
 import cutting
 import dita
 import source
-import spectrum
+import equaliser
 import wavimage
 from calibration import FULL_SCALE
 from inventory import ENGINE_FACTOR_MAX, MARK, SAMPLE_RATE, UNITS
@@ -132,8 +132,8 @@ def build(out_folder, work, units=UNITS):
         if unit.eq:
             # Equalise the carrier towards the phone's mean, then cut again.
             carrier = carriers[unit.name]
-            carrier.signal = spectrum.equalise(
-                carrier.signal, unit.eq * (means[unit.name] - spectrum.cut_mean(c)))
+            carrier.signal = equaliser.equalise(
+                carrier.signal, unit.eq * (means[unit.name] - equaliser.cut_mean(c)))
             c, chosen = cutting.cut(unit, carrier)
         # Voiced units start and end near a zero crossing and need only a
         # touch; the others start and end anywhere in their noise.

@@ -21,7 +21,7 @@ from inventory import SAMPLE_RATE
 def cut_mean(cut):
     """Mean mel-cepstrum (1..24) of a cut's periods."""
     y = np.concatenate(cut.periods)
-    with tempfile.TemporaryDirectory(prefix="spectrum.") as work:
+    with tempfile.TemporaryDirectory(prefix="equaliser.") as work:
         path = os.path.join(work, "cut.raw")
         np.asarray(y / 32768.0, dtype="<f4").tofile(path)
         x = melcep.read_audio_raw(path, SAMPLE_RATE)
