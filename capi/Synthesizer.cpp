@@ -81,8 +81,21 @@ const std::string* TSynthesizer::Value(const std::string& name) const {
 void TSynthesizer::SetOption(const std::string& name, const std::string& value) {
     const std::string checked = CheckOption(name, value);
     if (RebuildsEngine(name)) {
+        // A value the engine cannot be built with is refused and leaves the one before.
+        const std::optional<std::string> before =
+            Value(name) ? std::optional<std::string>(*Value(name)) : std::nullopt;
         values_[name] = checked;
-        Rebuild();
+        try {
+            Rebuild();
+        } catch (...) {
+            if (before) {
+                values_[name] = *before;
+            } else {
+                values_.erase(name);
+            }
+            Rebuild();
+            throw;
+        }
         return;
     }
     if (name == "samples_from_disk" && !checked.empty()) {

@@ -327,8 +327,11 @@ int Run(int argc, char** argv, bool stdinClosed) {
     std::FILE* verbose = options.verbose ? (options.wavOut == "-" ? stderr : stdout) : nullptr;
     std::unique_ptr<TSpeechOutput> output;
     try {
-        output = std::make_unique<TSpeechOutput>(options.wavOut, options.dumpDir, options.traceOut,
-                                                 verbose);
+        // Printing the reading speaks nothing: no output is opened or made.
+        output = options.printReading
+                     ? std::make_unique<TSpeechOutput>("", "", "", nullptr)
+                     : std::make_unique<TSpeechOutput>(options.wavOut, options.dumpDir,
+                                                       options.traceOut, verbose);
     } catch (const std::exception& e) {
         return stopped() ? kExitBySignal + StopSignal() : Fail(kExitUsage, e.what());
     }

@@ -59,8 +59,4 @@ std::string FolderProblem(const std::filesystem::path& folder) {
     return {};
 }
 
-std::string ConfigDirProblem() {
-    return FolderProblem(ConfigDir());
-}
-
 }  // namespace vokadlo

@@ -18,8 +18,6 @@ std::filesystem::path ConfigDir();
 // Why `folder` cannot hold the configuration files: "PATH: is a FIFO, not a folder (the
 // configuration folder)", "PATH: <reason>"; empty when it is a folder or missing.
 std::string FolderProblem(const std::filesystem::path& folder);
-// The same for the configuration folder.
-std::string ConfigDirProblem();
 
 // Base name of the files in that folder, whatever the binary is called.
 inline constexpr const char* kConfigBaseName = "vokadlo";

@@ -6,6 +6,8 @@
 #include <iterator>
 
 #include "core/Cp1250Table.h"
+#include "reading/CzechNumbers.h"
+#include "reading/Grammar.h"
 #include "reading/Passes.h"
 #include "reading/Tokens.h"
 
@@ -144,6 +146,14 @@ TReadingResult ReadAsCzech(std::string_view utf8, const TReadingOptions& options
         begin = end;
     }
     return result;
+}
+
+std::string OrdinalName(unsigned n) {
+    return OrdinalWords(n, TGender::Inanimate, TGramCase::Nominative);
+}
+
+std::string MonthNominative(int month) {
+    return std::string(MonthName(month, TGramCase::Nominative));
 }
 
 }  // namespace vokadlo

@@ -58,4 +58,12 @@ inline constexpr std::size_t kReadingSlack = 64;
 // the same number). Allocates the result; linear in the text's length.
 TReadingResult ReadAsCzech(std::string_view utf8, const TReadingOptions& options = {});
 
+// The ordinal of n (1..1000) in the masculine nominative, the form a number is named by ("třetí",
+// "sto první"), in code page 1250; empty outside that range.
+std::string OrdinalName(unsigned n);
+
+// A month's name (1..12) in the nominative ("prosinec"), in code page 1250; empty outside that
+// range.
+std::string MonthNominative(int month);
+
 }  // namespace vokadlo

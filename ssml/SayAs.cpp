@@ -5,51 +5,17 @@
 
 #include "core/CodePage.h"
 #include "core/LetterName.h"
+#include "reading/Reading.h"
 #include "ssml/SsmlWriter.h"
 
 namespace vokadlo::ssml {
 namespace {
 
-constexpr std::array<const char*, 12> kMonths = {
-    "leden",    "únor",  "březen", "duben", "květen",   "červen",
-    "červenec", "srpen", "září",   "říjen", "listopad", "prosinec",
-};
-
-// Czech ordinals in the masculine nominative, the form a number is named by ("třetí").
-constexpr std::array<const char*, 20> kOrdinalUnits = {
-    "",         "první",    "druhý",     "třetí",     "čtvrtý",    "pátý",        "šestý",
-    "sedmý",    "osmý",     "devátý",    "desátý",    "jedenáctý", "dvanáctý",    "třináctý",
-    "čtrnáctý", "patnáctý", "šestnáctý", "sedmnáctý", "osmnáctý",  "devatenáctý",
-};
-constexpr std::array<const char*, 10> kOrdinalTens = {
-    "",         "",         "dvacátý",    "třicátý",   "čtyřicátý",
-    "padesátý", "šedesátý", "sedmdesátý", "osmdesátý", "devadesátý",
-};
-constexpr std::array<const char*, 10> kOrdinalHundreds = {
-    "",        "stý",      "dvoustý",  "třístý",  "čtyřstý",
-    "pětistý", "šestistý", "sedmistý", "osmistý", "devítistý",
-};
-
-// The ordinal of 1..999 in words; the number with a full stop for others, as it is written.
+// The ordinal of a number in words (UTF-8); the number with a full stop where the reading stage
+// names none, as it is written.
 std::string Ordinal(const std::string& digits) {
-    const int n = digits.size() > 3 ? 0 : std::stoi(digits);
-    if (n < 1) {
-        return digits + ".";
-    }
-    std::string out = kOrdinalHundreds[static_cast<std::size_t>(n / 100)];
-    const int rest = n % 100;
-    const auto add = [&out](const char* word) {
-        if (*word != '\0') {
-            out += (out.empty() ? "" : " ") + std::string(word);
-        }
-    };
-    if (rest < 20) {
-        add(kOrdinalUnits[static_cast<std::size_t>(rest)]);
-    } else {
-        add(kOrdinalTens[static_cast<std::size_t>(rest / 10)]);
-        add(kOrdinalUnits[static_cast<std::size_t>(rest % 10)]);
-    }
-    return out;
+    const std::string words = digits.size() > 4 ? std::string() : OrdinalName(std::stoul(digits));
+    return words.empty() ? digits + "." : Cp1250ToUtf8(words);
 }
 
 // Currencies by code or sign, as the reading stage reads them after an amount.
@@ -122,7 +88,7 @@ std::string Date(std::string_view text, std::string_view format) {
             out += " " + month + ".";
         }
     } else if (!month.empty()) {
-        out = kMonths[static_cast<std::size_t>(m - 1)];
+        out = Cp1250ToUtf8(MonthNominative(m));
     }
     if (!year.empty()) {
         out += (out.empty() ? "" : " ") + year;

@@ -98,8 +98,9 @@ void TSsmlWriter::Character(std::string_view c, bool hostWords) {
         Space();
         return;
     }
-    const std::string single = Utf8ToCp1250(c);
-    if (single.size() != 1 || (c != "?" && single == "?")) {  // malformed or not in the code page
+    // A malformed byte reads as a blank; every character else goes on to the reading, which also
+    // reads what the code page lacks (other scripts, symbols, emoji).
+    if (!IsValidUtf8(c)) {
         Space();
         return;
     }

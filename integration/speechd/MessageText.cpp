@@ -109,11 +109,6 @@ class TBuilder {
   public:
     explicit TBuilder(const TTextOptions& options) : options_(options) {}
 
-    void Mark(std::string name) {
-        result_.marks.push_back(std::move(name));
-        pending_.push_back(static_cast<int>(result_.marks.size()));
-    }
-
     void Space() { spaceDue_ = true; }
 
     // User text, UTF-8.
@@ -139,15 +134,7 @@ class TBuilder {
         Space();
     }
 
-    TEngineText Finish() {
-        if (!pending_.empty()) {
-            if (!result_.text.empty()) {
-                result_.text += ' ';
-            }
-            PlaceMarks();
-        }
-        return std::move(result_);
-    }
+    TEngineText Finish() { return std::move(result_); }
 
   private:
     void Character(std::string_view c) {
@@ -160,9 +147,9 @@ class TBuilder {
             Word(*words);
             return;
         }
-        // Plain text: nothing the user reads opens a tag of ours.
-        const std::string single = Utf8ToCp1250(c);
-        if (c == "\\" || c == "{" || single.size() != 1 || (single == "?" && c != "?")) {
+        // Plain text: nothing the user reads opens a tag of ours, and a malformed byte is a blank;
+        // the reading reads the rest, also what the code page lacks.
+        if (c == "\\" || c == "{" || !IsValidUtf8(c)) {
             Space();
             return;
         }
@@ -175,22 +162,11 @@ class TBuilder {
             out += ' ';
         }
         spaceDue_ = false;
-        if (!pending_.empty() && (out.empty() || out.back() == ' ')) {
-            PlaceMarks();
-        }
         out += c;
-    }
-
-    void PlaceMarks() {
-        for (const int n : pending_) {
-            result_.text += "\\mrk=" + std::to_string(n) + "\\";
-        }
-        pending_.clear();
     }
 
     TTextOptions options_;
     TEngineText result_;
-    std::vector<int> pending_;
     bool spaceDue_ = false;
 };
 

@@ -319,8 +319,9 @@ TTextOptions TModule::TextOptions() const {
     return o;
 }
 
-void TModule::ApplySettings() {
-    const std::int32_t voice = ChooseVoice(config_, Param("synthesis_voice"), Param("voice"));
+void TModule::ApplySettings(std::optional<std::int32_t> chosen) {
+    const std::int32_t voice =
+        chosen.value_or(ChooseVoice(config_, Param("synthesis_voice"), Param("voice")));
     if (voice != voice_) {
         session_->SetVoice(voice);
         voice_ = voice;
@@ -394,9 +395,7 @@ void TModule::Speak(TLineInput& in, TKind kind) {
             log_.Write(3, "SSML: " + message_.notice);
         }
         if (message_.voice && *message_.voice != voice_) {  // <voice> for this message
-            voice_ = *message_.voice;
-            session_->SetVoice(voice_);
-            session_->SetPitch(PitchShiftForPitch(IntParam("pitch"), VoiceFor(voice_).pitchShift));
+            ApplySettings(message_.voice);
         }
         log_.Write(5, "text: " + ShowMarks(message_));
         bigMessage_ = message_.text.size() > kBigText;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/EngineSession.h"
@@ -66,7 +67,9 @@ class TModule {
     std::string SetAudio(const std::string& name, const std::string& value);
     void ListVoices(const std::string& line);
     void Debug(const std::string& line);
-    void ApplySettings();
+    // The voice (the client's, or `voice` when given), then the stored settings, then the
+    // client's rate, pitch and volume over them: a new voice's engine reads the store afresh.
+    void ApplySettings(std::optional<std::int32_t> voice = std::nullopt);
     TTextOptions TextOptions() const;
     std::string Param(const std::string& name) const;  // "" for unset and NULL
     int IntParam(const std::string& name) const;
